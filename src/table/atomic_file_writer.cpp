@@ -1,18 +1,14 @@
 #include "table/atomic_file_writer.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <random>
+
+#include "table/file_errors.h"
 
 namespace quintrel {
 namespace fs = std::filesystem;
 
 namespace {
-
-std::error_code lastSystemError(std::errc fallback) {
-  return errno != 0 ? std::error_code(errno, std::generic_category())
-                    : std::make_error_code(fallback);
-}
 
 // A name beside the target that no other file has: the target's name, a random part, ".tmp".
 fs::path temporaryNameFor(const fs::path& target) {
@@ -75,8 +71,7 @@ SaveStatus AtomicFileWriter::open() {
       return SaveStatus::NotAFile;
     }
     // A file the user (or the system) marked read-only is kept, even where the folder would let
-    // a rename replace it.
-    // Opening for update truncates nothing, so the probe leaves the file as it is.
+    // a rename replace it. Opening it for update truncates nothing: the probe changes nothing.
     errno = 0;
     std::fstream probe(target_, std::ios::in | std::ios::out | std::ios::binary);
     if (!probe || hasNoWriteBit(status.permissions())) {

@@ -1,10 +1,10 @@
 #include "table/list_file_reader.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <fstream>
 #include <string>
 
+#include "table/file_errors.h"
 #include "table/list_file_lines.h"
 #include "text/numbers.h"
 #include "text/split.h"
@@ -51,11 +51,6 @@ class RowAppender {
   const std::string_view separator_;
   ListFileLoad& load_;
 };
-
-std::error_code lastSystemError(std::errc fallback) {
-  return errno != 0 ? std::error_code(errno, std::generic_category())
-                    : std::make_error_code(fallback);
-}
 
 ListFileLoad unreadable(std::error_code error) {
   ListFileLoad load;
