@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/fake/memory_list_view.h"
+#include "table/memory_list_view.h"
 #include "table/hotkey_columns.h"
 #include "table/list_file_lines.h"
 #include "table/list_file_reader.h"

@@ -1,4 +1,4 @@
-#include "platform/fake/memory_list_view.h"
+#include "table/memory_list_view.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-// A list view held in memory: the table's storage for the tests, the benchmarks and any front end
-// that keeps its rows apart from its widget. It behaves as the ListView contract says and records
-// what a test needs to see (selection, redraw state).
+// A list view held in memory: the row store of a front end that keeps its table apart from its
+// widget (the Linux model shows these rows), and the table of the tests and benchmarks. It behaves
+// as the ListView contract says and tells what a test needs to see (selection, redraw state).
 #pragma once
 
 #include <deque>
