@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/fake/memory_list_view.h"
+#include "table/memory_list_view.h"
 #include "table/hotkey_columns.h"
 
 namespace quintrel::test {
