@@ -1,0 +1,170 @@
+#include "ui/qt/main_window.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QWindow>
+
+#include "table/hotkey_columns.h"
+#include "ui/qt/cp936_qstring.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/hyperlink_label.h"
+#include "ui/qt/picture_window.h"
+
+namespace quintrel::qt {
+namespace {
+
+// Character heights of the fonts, in pixels.
+constexpr int kControlFont = 12;
+constexpr int kNoticeFont = 14;
+constexpr int kHintFont = 15;
+
+template <class Widget>
+Widget* place(Widget* widget, const char* name, int left, int top, int width, int height,
+              int fontHeight) {
+  widget->setObjectName(QString::fromUtf8(name));
+  widget->setGeometry(left, top, width, height);
+  if (fontHeight > 0) widget->setFont(uiFont(fontHeight));
+  return widget;
+}
+
+std::vector<HotkeyTableModel::Column> hotkeyColumns() {
+  return {
+      {std::string(kColumnCaptions[kColumnNumber]), 50, Qt::AlignLeft},
+      {std::string(kColumnCaptions[kColumnHotkey]), 150, Qt::AlignHCenter},
+      {std::string(kColumnCaptions[kColumnX]), 50, Qt::AlignHCenter},
+      {std::string(kColumnCaptions[kColumnY]), 50, Qt::AlignHCenter},
+      {std::string(kColumnCaptions[kColumnKind]), 80, Qt::AlignHCenter},
+  };
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Application& app)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      app_(app) {
+  setObjectName(QStringLiteral("MainWindow"));
+  setWindowTitle(QStringLiteral("Quintrel V2.0 作者:Morvane"));
+  setFixedSize(kClientWidth, kClientHeight);
+  buildControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls() {
+  auto* hotkeyBox1 = place(new QLineEdit(this), "热键框1", 0, 0, 233, 32, kControlFont);
+  hotkeyBox1->setAlignment(Qt::AlignCenter);
+  hotkeyBox1->setText(QStringLiteral("请按下热键"));
+
+  place(new QPushButton(QStringLiteral("应用热键列表"), this), "按钮1", 233, 0, 80, 32,
+        kControlFont);
+  place(new QPushButton(QStringLiteral("卸载所有热键"), this), "按钮2", 313, 0, 80, 32,
+        kControlFont);
+  place(new QPushButton(QStringLiteral("鼠标记录开"), this), "按钮3", 396, 0, 80, 32, kControlFont);
+  place(new QPushButton(QStringLiteral("鼠标记录关"), this), "按钮4", 476, 0, 80, 32, kControlFont);
+  place(new QPushButton(QStringLiteral("添加到列表"), this), "按钮5", 556, 0, 80, 32, kControlFont);
+
+  buildTable();
+
+  auto* recordBox = place(new QPlainTextEdit(this), "编辑框2", 392, 32, 248, 312, kControlFont);
+  recordBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  recordBox->setTabChangesFocus(true);  // Tab moves on; Enter stays in the box
+
+  // The in-place editors: hidden until an edit lays one over a cell.
+  auto* numberEditor = place(new QLineEdit(this), "编辑框1", 8, 80, 80, 20, 0);
+  numberEditor->hide();
+  auto* hotkeyBox2 = place(new QLineEdit(this), "热键框2", 8, 112, 80, 20, kControlFont);
+  hotkeyBox2->setText(QStringLiteral("请按下热键"));
+  hotkeyBox2->hide();
+  auto* kindBox = place(new QComboBox(this), "组合框1", 8, 144, 100, 20, kControlFont);
+  kindBox->setEditable(true);
+  kindBox->addItems({QStringLiteral("左键单击"), QStringLiteral("右键单击")});
+  kindBox->setCurrentIndex(0);
+  kindBox->hide();
+
+  place(new QLabel(QStringLiteral("本软件免费，如果您在别处花钱购买了此软件，请立即退款！"), this),
+        "标签1", 0, 344, 646, 17, kNoticeFont);
+  auto* link = place(new HyperlinkLabel(QStringLiteral("请作者喝杯咖啡"), this), "超级链接框1", 0,
+                     361, 646, 30, kNoticeFont);
+  connect(link, &HyperlinkLabel::pressed, this, &MainWindow::openPictureWindow);
+  place(new QLabel(QStringLiteral("提示:热键可重复!双击表项修改!右键表项删除!列表自动读取保存!"),
+                   this),
+        "标签3", 0, 389, 646, 24, kHintFont);
+
+  timer_ = new QTimer(this);
+  timer_->setObjectName(QStringLiteral("时钟1"));  // period 0: stopped
+
+  // "右键菜单" is never shown as a menu bar, only as a pop-up over the list.
+  popupMenu_ = new QMenu(QStringLiteral("右键菜单"), this);
+  popupMenu_->setObjectName(QStringLiteral("右键菜单"));
+  popupMenu_->addAction(QStringLiteral("删除选中项"))->setObjectName(QStringLiteral("删除选中项"));
+}
+
+void MainWindow::buildTable() {
+  model_ = new HotkeyTableModel(hotkeyColumns(), this);
+  listView_ = place(new QTreeView(this), "超级列表框1", 0, 32, 392, 312, kControlFont);
+  listView_->setModel(model_);
+  listView_->setRootIsDecorated(false);
+  listView_->setItemsExpandable(false);
+  listView_->setUniformRowHeights(true);  // keeps big tables fast
+  listView_->setAllColumnsShowFocus(true);
+  listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  listView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  listView_->setSortingEnabled(false);
+  listView_->setFrameShape(QFrame::StyledPanel);
+  listView_->setFrameShadow(QFrame::Sunken);
+  QPalette colours = listView_->palette();
+  colours.setColor(QPalette::Base, Qt::white);
+  colours.setColor(QPalette::Text, Qt::black);
+  listView_->setPalette(colours);
+
+  QHeaderView* header = listView_->header();
+  header->setSectionsClickable(true);  // clickable, but nothing sorts
+  header->setSortIndicatorShown(false);
+  header->setSectionsMovable(false);
+  header->setStretchLastSection(false);
+  const auto& columns = model_->columns();
+  for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+    listView_->setColumnWidth(column, columns[column].width);
+  }
+  table_ = std::make_unique<QtListView>(*model_, *listView_);
+}
+
+void MainWindow::created() { app_.mainWindowCreated(*table_); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (app_.closeRequested(*table_, dialogs_)) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+void MainWindow::openPictureWindow() {
+  PictureWindow picture(this);
+  picture.exec();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+  // Only presses on the background arrive here: the controls take their own.
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
+  dragging_ = true;
+  dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+  if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+    move(event->globalPosition().toPoint() - dragOffset_);
+  }
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) dragging_ = false;
+  QWidget::mouseReleaseEvent(event);
+}
+
+}  // namespace quintrel::qt
