@@ -1,0 +1,68 @@
+// What an end-to-end test needs from the X server: find the program's windows by title, close
+// them as a window manager does, and run the program in a folder of the test's choosing.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quintrel::e2e {
+
+using namespace std::chrono_literals;
+
+class X11Session {
+ public:
+  // Connects to $DISPLAY; connected() is false when there is none.
+  X11Session();
+  ~X11Session();
+  X11Session(const X11Session&) = delete;
+  X11Session& operator=(const X11Session&) = delete;
+
+  bool connected() const { return display_ != nullptr; }
+
+  struct TopLevel {
+    Window window;
+    std::string title;  // UTF-8
+    pid_t pid;          // of the client that made it, 0 when it does not say
+  };
+  // The top-level windows that are mapped.
+  std::vector<TopLevel> topLevelWindows();
+  // The mapped top-level window of process pid with this title, waiting up to timeout for it.
+  std::optional<Window> waitForWindow(pid_t pid, const std::string& title,
+                                      std::chrono::milliseconds timeout = 10s);
+  // Whether process pid has a window with this title mapped now.
+  bool hasWindow(pid_t pid, const std::string& title);
+  // Sends WM_DELETE_WINDOW, as a window manager does when the user closes a window.
+  void closeWindow(Window window);
+
+ private:
+  std::string titleOf(Window window);
+  pid_t pidOf(Window window);
+
+  Display* display_ = nullptr;
+};
+
+// The program under test, started in a folder, ended by the test or killed at the end.
+class ProgramRun {
+ public:
+  ProgramRun(const std::filesystem::path& program, const std::filesystem::path& folder);
+  ~ProgramRun();
+  ProgramRun(const ProgramRun&) = delete;
+  ProgramRun& operator=(const ProgramRun&) = delete;
+
+  pid_t pid() const { return pid_; }
+  // Sends a signal, as a terminal or a session manager does.
+  void signal(int signalNumber);
+  // The exit status once the program has ended within timeout; nothing while it still runs.
+  std::optional<int> waitForExit(std::chrono::milliseconds timeout = 10s);
+
+ private:
+  pid_t pid_ = -1;
+};
+
+}  // namespace quintrel::e2e
