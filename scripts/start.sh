@@ -11,6 +11,12 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target quintrel
 program="$(pwd)/build/release/bin/quintrel"
 
+# Qt wants a private runtime folder; a bare root shell or a container often has none.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="/tmp/runtime-$(id -u)"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+fi
+
 had_display=${DISPLAY:-}
 start_virtual_display
 trap stop_virtual_display EXIT
@@ -20,9 +26,8 @@ if [ -z "$had_display" ] || [ "$had_display" != "$DISPLAY" ]; then
 No X display was found, so quintrel runs on a virtual one: Xvfb at DISPLAY=$DISPLAY.
 Look at it from another terminal with a screenshot:
   DISPLAY=$DISPLAY import -window root quintrel.png
-Close it as a window manager would, which saves hotkey.txt:
-  DISPLAY=$DISPLAY xdotool search --name 'Quintrel' windowkill   (ends it without saving)
-  or press Ctrl+C here (ends it without saving).
+Drive it with xdotool (DISPLAY=$DISPLAY xdotool ...). Press Ctrl+C here to close it: like the
+close button, that saves hotkey.txt first.
 TXT
 fi
 echo "Starting quintrel in $here (its list file: $here/hotkey.txt)"
