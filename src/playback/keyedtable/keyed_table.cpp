@@ -46,6 +46,7 @@ std::uint32_t slotSizeOf(ValueKind kind) {
       return 8;
     case ValueKind::Text:
     case ValueKind::Bytes:
+      return table::kTextSlotSize;
     case ValueKind::Object:
       return sizeof(void*);
     default:
@@ -94,6 +95,7 @@ bool KeyedTable::create(KeyKind keyKind, ValueKind valueKind, std::int32_t capac
   mask_ = static_cast<std::uint32_t>(capacity) - 1;
   growThreshold_ = thresholdOf(capacity, loadFactor_);
   valueSize_ = slotSizeOf(valueKind_);
+  textValues_ = valueKind_ == ValueKind::Text || valueKind_ == ValueKind::Bytes;
   autoShrink_ = options.autoShrink;
   ordered_ = options.ordered;
   keyOffset_ = static_cast<std::uint32_t>(sizeof(Node)) + valueSize_ + (ordered_ ? 4U : 0U);
@@ -112,7 +114,7 @@ void KeyedTable::clear() {
   mask_ = 0;
   longestTextKey_ = 0;
   valueSize_ = keyOffset_ = 0;
-  autoShrink_ = ordered_ = false;
+  textValues_ = autoShrink_ = ordered_ = false;
   rewind();
 }
 
@@ -132,20 +134,33 @@ void KeyedTable::resize(std::int32_t newCapacity) {
 }
 
 bool KeyedTable::rebuildBuckets(std::int32_t newCapacity) {
+  const bool doubling = newCapacity == capacity_ * 2;
+  // Doubling writes every new bucket below, so only other widths need the array zero-filled.
+  const std::size_t bytes = sizeof(Node*) * std::size_t(newCapacity);
   auto* fresh =
-      static_cast<Node**>(arena_.allocateZeroed(sizeof(Node*) * std::size_t(newCapacity)));
+      static_cast<Node**>(doubling ? arena_.allocate(bytes) : arena_.allocateZeroed(bytes));
   if (fresh == nullptr) return false;  // the table goes on with its old width
   const auto newMask = static_cast<std::uint32_t>(newCapacity) - 1;
-  if (newCapacity == capacity_ * 2) {
-    // Growth: old bucket b splits into b and b + capacity, each keeping the chain's order.
+  if (doubling) {
+    // Growth: old bucket b splits into b and b + capacity, each keeping the chain's order. The
+    // nodes lie scattered over the pool, so in a table larger than the caches each chain head is
+    // requested a few buckets ahead of its visit, and the misses overlap instead of queueing.
+    // The two tails stay in registers and are chosen by selects: which half a node goes to is
+    // a coin toss, which a branch would mispredict half the time.
+    constexpr std::int32_t kAhead = 8;
+    const auto upperBit = static_cast<std::uint32_t>(capacity_);
     for (std::int32_t b = 0; b < capacity_; ++b) {
-      Node** tails[2] = {&fresh[b], &fresh[b + capacity_]};
+      if (b + kAhead < capacity_) __builtin_prefetch(buckets_[b + kAhead]);
+      Node** lower = &fresh[b];
+      Node** upper = &fresh[b + capacity_];
       for (Node* node = buckets_[b]; node != nullptr; node = node->next) {
-        Node**& tail = tails[(node->hash & newMask) != static_cast<std::uint32_t>(b)];
-        *tail = node;
-        tail = &node->next;
+        const bool up = (node->hash & upperBit) != 0;
+        *(up ? upper : lower) = node;
+        lower = up ? lower : &node->next;
+        upper = up ? &node->next : upper;
       }
-      *tails[0] = *tails[1] = nullptr;
+      *lower = nullptr;
+      *upper = nullptr;
     }
   } else {
     // Any other width: walk all nodes in reverse iteration order (chains reversed in place, last
@@ -255,6 +270,14 @@ SetResult KeyedTable::set(const Key& key, const Value& value, bool onlyIfAbsent)
   for (Node* node = *tail; node != nullptr; node = node->next) {
     if (matches(node, lookup)) {
       if (onlyIfAbsent) return SetResult::KeptExisting;
+      if (textValues_) {
+        // A short value over a short one: nothing to allocate and nothing to free.
+        char* slot = valueSlot(node);
+        const table::TextSlot old = table::TextSlot::load(slot);
+        if ((old.empty() || old.inPlace()) && storeShortText(slot, value)) {
+          return SetResult::Replaced;
+        }
+      }
       return replaceValue(node, value) ? SetResult::Replaced : SetResult::Refused;
     }
     tail = &node->next;
@@ -270,10 +293,10 @@ SetResult KeyedTable::set(const Key& key, const Value& value, bool onlyIfAbsent)
   if (keyKind_ == KeyKind::Int64) {
     std::memcpy(keyBytes, &lookup.number, sizeof lookup.number);
   } else if (lookup.data != nullptr) {
-    std::memcpy(keyBytes, lookup.data, lookup.length);
+    table::copyKeyBytes(keyBytes, lookup.data, lookup.length);
     if (keyKind_ == KeyKind::Text) keyBytes[lookup.length] = '\0';
   }
-  if (!storeValue(node, value)) {
+  if (!(textValues_ && storeShortText(valueSlot(node), value)) && !storeValue(node, value)) {
     freeBlock(node, size);
     return SetResult::Refused;
   }
@@ -291,14 +314,14 @@ ValueCopy KeyedTable::get(const Key& key, bool* found) const {
   copy.kind = valueKind_;
   const Node* node = find(key);
   if (found != nullptr) *found = node != nullptr;
-  if (node != nullptr) copyValue(node, copy, false);
+  if (node != nullptr) copyOut(node, copy);
   return copy;
 }
 
 bool KeyedTable::getInto(const Key& key, ValueCopy& value) const {
   const Node* node = find(key);
   if (node == nullptr) return false;
-  copyValue(node, value, false);
+  copyOut(node, value);
   return true;
 }
 

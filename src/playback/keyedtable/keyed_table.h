@@ -163,6 +163,40 @@ class KeyedTable {
   bool storeValue(Node* node, const Value& value);
   bool replaceValue(Node* node, const Value& value);
   void releaseValue(Node* node);
+  // Stores an empty or in-place Text or Bytes value; false, storing nothing, for a longer one.
+  static bool storeShortText(char* slot, const Value& value) {
+    if (value.data == nullptr || value.length == 0) {
+      table::TextSlot{0}.store(slot);
+      return true;
+    }
+    if (value.length > table::kLongestInPlace) return false;
+    table::TextSlot::inPlaceOf(value.data, value.length).store(slot);
+    return true;
+  }
+  // The copy get hands out.
+  void copyOut(const Node* node, ValueCopy& copy) const {
+    if (textValues_) {
+      copy.kind = valueKind_;
+      copyText(table::TextSlot::load(valueSlot(node)), copy);
+    } else {
+      copyValue(node, copy, false);
+    }
+  }
+  void releaseText(table::TextSlot text);
+  static void copyText(table::TextSlot text, ValueCopy& copy) {
+    if (text.empty()) {
+      copy.bytes.reset();
+      return;
+    }
+    char buffer[table::kLongestInPlace];
+    const bool inPlace = text.inPlace();
+    const char* bytes = inPlace ? text.inPlaceBytes(buffer) : text.blockBytes();
+    const std::size_t length = inPlace ? text.inPlaceLength() : text.blockLength();
+    if (copy.bytes)
+      copy.bytes->assign(bytes, length);
+    else
+      copy.bytes.emplace(bytes, length);
+  }
   void copyValue(const Node* node, ValueCopy& copy, bool cloneObjects) const;
   void copyKey(const Node* node, KeyCopy& copy) const;
   bool valueEquals(const Node* node, const Value& value) const;
@@ -192,6 +226,7 @@ class KeyedTable {
   std::int32_t cursorBucket_ = 0;  // next bucket to read once the cursor's chain is done
   Node* cursorNode_ = nullptr;     // the entry last handed out
   ValueHandler* valueHandler_ = nullptr;
+  bool textValues_ = false;  // Text or Bytes values, which share the slot format of TextSlot
   bool autoShrink_ = false;
   bool ordered_ = false;
   std::uint32_t longestTextKey_ = 0;

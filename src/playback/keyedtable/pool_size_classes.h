@@ -36,6 +36,29 @@ constexpr int classOf(std::size_t size) {
   return -1;
 }
 
+// The class of every pooled size, indexed by the size in eighths rounded up: class boundaries are
+// multiples of 8, so one load replaces the chain of comparisons on the allocation path.
+constexpr std::array<std::uint8_t, kLargestPooled / 8 + 1> makeClassByEighth() {
+  std::array<std::uint8_t, kLargestPooled / 8 + 1> table{};
+  for (std::size_t eighths = 0; eighths < table.size(); ++eighths) {
+    table[eighths] = static_cast<std::uint8_t>(classOf(eighths * 8));
+  }
+  return table;
+}
+inline constexpr std::array<std::uint8_t, kLargestPooled / 8 + 1> kClassByEighth =
+    makeClassByEighth();
+
+// Only for sizes up to kLargestPooled.
+constexpr std::size_t pooledClassOf(std::size_t size) { return kClassByEighth[(size + 7) / 8]; }
+
+constexpr bool classTableAgrees() {
+  for (std::size_t size = 0; size <= kLargestPooled; ++size) {
+    if (static_cast<int>(pooledClassOf(size)) != classOf(size)) return false;
+  }
+  return true;
+}
+static_assert(classTableAgrees(), "the lookup table must give the same class as classOf");
+
 constexpr std::uint32_t bitmapWords(const SizeClass& sizeClass) {
   return (sizeClass.slotsPerSlab + 31) / 32;
 }

@@ -17,12 +17,6 @@ void storeReference(char* slot, const void* reference) {
   std::memcpy(slot, &reference, sizeof reference);
 }
 
-std::uint32_t blockLength(const void* block) {
-  std::uint32_t length;
-  std::memcpy(&length, block, sizeof length);
-  return length;
-}
-
 }  // namespace
 
 void* KeyedTable::storedObject(const Node* node) const { return loadReference(valueSlot(node)); }
@@ -35,7 +29,11 @@ bool KeyedTable::storeValue(Node* node, const Value& value) {
     case ValueKind::Text:
     case ValueKind::Bytes: {
       if (value.data == nullptr || value.length == 0) {
-        storeReference(slot, nullptr);
+        table::TextSlot{0}.store(slot);
+        return true;
+      }
+      if (value.length <= table::kLongestInPlace) {
+        table::TextSlot::inPlaceOf(value.data, value.length).store(slot);
         return true;
       }
       if (value.length > 0x7FFFFFFFU) return false;
@@ -44,7 +42,7 @@ bool KeyedTable::storeValue(Node* node, const Value& value) {
       if (block == nullptr) return false;
       std::memcpy(block, &length, sizeof length);
       std::memcpy(static_cast<char*>(block) + table::kValueBlockHeader, value.data, length);
-      storeReference(slot, block);
+      table::TextSlot::ofBlock(block).store(slot);
       return true;
     }
     case ValueKind::Object:
@@ -67,28 +65,37 @@ bool KeyedTable::storeValue(Node* node, const Value& value) {
 bool KeyedTable::replaceValue(Node* node, const Value& value) {
   if (isNumberKind(valueKind_)) return storeValue(node, value);
   char* slot = valueSlot(node);
-  void* old = loadReference(slot);
+  if (valueKind_ == ValueKind::Object) {
+    void* old = loadReference(slot);
+    if (!storeValue(node, value)) {
+      storeReference(slot, old);
+      return false;
+    }
+    if (old != nullptr) valueHandler_->releaseValue(old);
+    return true;
+  }
+  const table::TextSlot old = table::TextSlot::load(slot);
   if (!storeValue(node, value)) {
-    storeReference(slot, old);
+    old.store(slot);
     return false;
   }
-  if (old != nullptr) {
-    if (valueKind_ == ValueKind::Object)
-      valueHandler_->releaseValue(old);
-    else
-      freeBlock(old, table::kValueBlockHeader + blockLength(old));
-  }
+  releaseText(old);
   return true;
+}
+
+void KeyedTable::releaseText(table::TextSlot text) {
+  if (!text.empty() && !text.inPlace()) {
+    freeBlock(text.block(), table::kValueBlockHeader + text.blockLength());
+  }
 }
 
 void KeyedTable::releaseValue(Node* node) {
   if (isNumberKind(valueKind_)) return;
-  void* stored = loadReference(valueSlot(node));
-  if (stored == nullptr) return;
-  if (valueKind_ == ValueKind::Object)
-    valueHandler_->releaseValue(stored);
-  else
-    freeBlock(stored, table::kValueBlockHeader + blockLength(stored));
+  if (valueKind_ != ValueKind::Object) {
+    releaseText(table::TextSlot::load(valueSlot(node)));
+    return;
+  }
+  if (void* stored = loadReference(valueSlot(node))) valueHandler_->releaseValue(stored);
 }
 
 void KeyedTable::copyValue(const Node* node, ValueCopy& copy, bool cloneObjects) const {
@@ -97,15 +104,7 @@ void KeyedTable::copyValue(const Node* node, ValueCopy& copy, bool cloneObjects)
   switch (valueKind_) {
     case ValueKind::Text:
     case ValueKind::Bytes:
-      if (const void* block = loadReference(slot)) {
-        const char* bytes = static_cast<const char*>(block) + table::kValueBlockHeader;
-        if (copy.bytes)
-          copy.bytes->assign(bytes, blockLength(block));
-        else
-          copy.bytes.emplace(bytes, blockLength(block));
-      } else {
-        copy.bytes.reset();
-      }
+      copyText(table::TextSlot::load(slot), copy);
       return;
     case ValueKind::Object: {
       void* stored = loadReference(slot);
@@ -149,12 +148,14 @@ bool KeyedTable::valueEquals(const Node* node, const Value& value) const {
   switch (valueKind_) {
     case ValueKind::Text:
     case ValueKind::Bytes: {
-      const void* block = loadReference(valueSlot(node));
+      const table::TextSlot text = table::TextSlot::load(valueSlot(node));
       const std::size_t length = value.data == nullptr ? 0 : value.length;
-      if (block == nullptr) return length == 0;
-      return blockLength(block) == length &&
-             std::memcmp(static_cast<const char*>(block) + table::kValueBlockHeader, value.data,
-                         length) == 0;
+      if (text.empty()) return length == 0;
+      char buffer[table::kLongestInPlace];
+      const bool inPlace = text.inPlace();
+      const std::size_t storedLength = inPlace ? text.inPlaceLength() : text.blockLength();
+      const char* bytes = inPlace ? text.inPlaceBytes(buffer) : text.blockBytes();
+      return storedLength == length && std::memcmp(bytes, value.data, length) == 0;
     }
     case ValueKind::Object:
       return loadReference(valueSlot(node)) == value.object;
