@@ -48,7 +48,7 @@ int runWithRatios(int argc, char** argv) {
   // iteration pays fresh page faults (several microseconds each on a virtual machine), which
   // measures the kernel and the allocator's trimming heuristics rather than the code under test.
   mallopt(M_TRIM_THRESHOLD, 1 << 30);
-  mallopt(M_MMAP_THRESHOLD, 1 << 30);
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);  // the largest glibc accepts on 64-bit systems
 #endif
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
