@@ -2,17 +2,40 @@
 
 #include <utility>
 
+#include "playback/hotkey_list_applier.h"
+
 namespace quintrel {
 
 Application::Application(std::filesystem::path listFile) : listFile_(std::move(listFile)) {}
 
-// The exit routine: nothing is registered with the system yet that would need undoing here.
-Application::~Application() = default;
+// The exit routine: the hotkeys of the main window ended with the window and its connection to the
+// desktop, as the system's registrations end with a window; then the objects go in their order.
+Application::~Application() {
+  player_.reset();  // plays from the groups below
+  groupsByText_.clear();
+  hotkeyGroups_.clear();
+}
 
-void Application::mainWindowCreated(ListView& table) { listFile_.load(table); }
+void Application::mainWindowCreated(const MainWindowParts& parts) {
+  mainWindow_ = std::make_unique<MainWindowParts>(parts);
+  player_ = std::make_unique<ClickPlayer>(parts.table, hotkeyGroups_, parts.pointer, parts.wait,
+                                          parts.dialogs);
+  listFile_.load(parts.table);
+}
 
-bool Application::closeRequested(const ListView& table, Dialogs& dialogs) {
-  return listFile_.saveOnClose(table, dialogs);
+void Application::applyHotkeyList() {
+  if (!mainWindow_) return;
+  quintrel::applyHotkeyList(mainWindow_->table, mainWindow_->window, registry_, groupsByText_,
+                            hotkeyGroups_, *player_);
+}
+
+void Application::removeAllHotkeys() {
+  if (mainWindow_) registry_.removeAllHotkeys(mainWindow_->window);
+}
+
+bool Application::closeRequested() {
+  if (!mainWindow_) return true;
+  return listFile_.saveOnClose(mainWindow_->table, mainWindow_->dialogs);
 }
 
 }  // namespace quintrel

@@ -28,6 +28,11 @@ inline std::vector<std::string> hotkeyColumnCaptions() {
   return {std::begin(kColumnCaptions), std::end(kColumnCaptions)};
 }
 
+// The two click kinds of column "类型": 左键单击 (left click) and 右键单击 (right click). Any other
+// text may stand in the cell; such a row is refused only when it is played.
+inline constexpr std::string_view kLeftClickKind = "\xD7\xF3\xBC\xFC\xB5\xA5\xBB\xF7";
+inline constexpr std::string_view kRightClickKind = "\xD3\xD2\xBC\xFC\xB5\xA5\xBB\xF7";
+
 // The list file: its bare name (resolved against the current directory), its field separator,
 // and the header naming the columns it holds, in file order.
 inline constexpr std::string_view kListFileName = "hotkey.txt";
