@@ -11,6 +11,9 @@
 #include "ui/qt/hyperlink_label.h"
 #include "ui/qt/picture_window.h"
 
+// Xlib last: its macros must not meet Qt's headers.
+#include "platform/x11/x11_pointer.h"
+
 namespace quintrel::qt {
 namespace {
 
@@ -38,6 +41,14 @@ std::vector<HotkeyTableModel::Column> hotkeyColumns() {
   };
 }
 
+// Without an X connection (an offscreen run) the pointer stays where it is.
+class NoPointer final : public Pointer {
+ public:
+  ScreenPoint cursorPosition() override { return {}; }
+  void setCursorPosition(ScreenPoint) override {}
+  void click(MouseButton) override {}
+};
+
 }  // namespace
 
 MainWindow::MainWindow(Application& app)
@@ -48,6 +59,11 @@ MainWindow::MainWindow(Application& app)
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(QStringLiteral("Quintrel V2.0 作者:Morvane"));
   setFixedSize(kClientWidth, kClientHeight);
+  if (hotkeyWindow_.connected()) {
+    pointer_ = std::make_unique<x11::X11Pointer>(hotkeyWindow_.display());
+  } else {
+    pointer_ = std::make_unique<NoPointer>();
+  }
   buildControls();
 }
 
@@ -58,10 +74,12 @@ void MainWindow::buildControls() {
   hotkeyBox1->setAlignment(Qt::AlignCenter);
   hotkeyBox1->setText(QStringLiteral("请按下热键"));
 
-  place(new QPushButton(QStringLiteral("应用热键列表"), this), "按钮1", 233, 0, 80, 32,
-        kControlFont);
-  place(new QPushButton(QStringLiteral("卸载所有热键"), this), "按钮2", 313, 0, 80, 32,
-        kControlFont);
+  auto* applyButton = place(new QPushButton(QStringLiteral("应用热键列表"), this), "按钮1", 233, 0,
+                            80, 32, kControlFont);
+  connect(applyButton, &QPushButton::clicked, this, [this] { app_.applyHotkeyList(); });
+  auto* removeButton = place(new QPushButton(QStringLiteral("卸载所有热键"), this), "按钮2", 313, 0,
+                             80, 32, kControlFont);
+  connect(removeButton, &QPushButton::clicked, this, [this] { app_.removeAllHotkeys(); });
   place(new QPushButton(QStringLiteral("鼠标记录开"), this), "按钮3", 396, 0, 80, 32, kControlFont);
   place(new QPushButton(QStringLiteral("鼠标记录关"), this), "按钮4", 476, 0, 80, 32, kControlFont);
   place(new QPushButton(QStringLiteral("添加到列表"), this), "按钮5", 556, 0, 80, 32, kControlFont);
@@ -95,6 +113,7 @@ void MainWindow::buildControls() {
 
   timer_ = new QTimer(this);
   timer_->setObjectName(QStringLiteral("时钟1"));  // period 0: stopped
+  connect(timer_, &QTimer::timeout, this, &MainWindow::timerFired);
 
   // "右键菜单" is never shown as a menu bar, only as a pop-up over the list.
   popupMenu_ = new QMenu(QStringLiteral("右键菜单"), this);
@@ -133,10 +152,19 @@ void MainWindow::buildTable() {
   table_ = std::make_unique<QtListView>(*model_, *listView_);
 }
 
-void MainWindow::created() { app_.mainWindowCreated(*table_); }
+void MainWindow::created() {
+  app_.mainWindowCreated({*table_, hotkeyWindow_, *pointer_, wait_, dialogs_});
+}
+
+// Each start of "时钟1" gives exactly one apply: it stops itself once it has fired.
+void MainWindow::timerFired() {
+  app_.applyHotkeyList();
+  timer_->stop();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (app_.closeRequested(*table_, dialogs_)) {
+  if (app_.closeRequested()) {
+    wait_.stop();  // a playback in progress ends with the window
     event->accept();
   } else {
     event->ignore();

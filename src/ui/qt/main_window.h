@@ -17,7 +17,9 @@
 #include "app/application.h"
 #include "ui/qt/hotkey_table_model.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_hotkey_window.h"
 #include "ui/qt/qt_list_view.h"
+#include "ui/qt/qt_message_wait.h"
 
 namespace quintrel::qt {
 
@@ -38,6 +40,7 @@ class MainWindow final : public QWidget {
   void created();
 
   QtListView& table() { return *table_; }
+  QtHotkeyWindow& hotkeyWindow() { return hotkeyWindow_; }
   HotkeyTableModel& tableModel() { return *model_; }
 
  protected:
@@ -50,9 +53,13 @@ class MainWindow final : public QWidget {
   void buildControls();
   void buildTable();
   void openPictureWindow();
+  void timerFired();
 
   Application& app_;
   QtDialogs dialogs_{this};
+  QtHotkeyWindow hotkeyWindow_;
+  QtMessageWait wait_;
+  std::unique_ptr<Pointer> pointer_;
   HotkeyTableModel* model_ = nullptr;
   QTreeView* listView_ = nullptr;
   std::unique_ptr<QtListView> table_;
