@@ -6,6 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <poll.h>
+
+#include <cstdlib>
 #include <thread>
 
 namespace quintrel::e2e {
@@ -98,6 +101,75 @@ void X11Session::closeWindow(Window window) {
   XSendEvent(display_, window, False, NoEventMask, &event);
   XFlush(display_);
 }
+
+std::pair<int, int> X11Session::toRoot(Window window, int x, int y) {
+  int rootX = 0, rootY = 0;
+  Window child = 0;
+  XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &rootX, &rootY,
+                        &child);
+  return {rootX, rootY};
+}
+
+std::pair<int, int> X11Session::pointer() {
+  Window root = 0, child = 0;
+  int rootX = 0, rootY = 0, windowX = 0, windowY = 0;
+  unsigned int mask = 0;
+  XQueryPointer(display_, DefaultRootWindow(display_), &root, &child, &rootX, &rootY, &windowX,
+                &windowY, &mask);
+  return {rootX, rootY};
+}
+
+HelperRun::HelperRun(const std::filesystem::path& program,
+                     const std::vector<std::string>& arguments) {
+  int fds[2];
+  if (pipe(fds) != 0) return;
+  pid_ = fork();
+  if (pid_ == 0) {
+    dup2(fds[1], STDOUT_FILENO);
+    close(fds[0]);
+    close(fds[1]);
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(program.c_str(), argv.data());
+    _exit(127);
+  }
+  close(fds[1]);
+  output_ = fds[0];
+}
+
+HelperRun::~HelperRun() {
+  if (pid_ > 0) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  if (output_ >= 0) close(output_);
+}
+
+std::optional<std::string> HelperRun::nextLine(std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    const auto newline = buffered_.find('\n');
+    if (newline != std::string::npos) {
+      std::string line = buffered_.substr(0, newline);
+      buffered_.erase(0, newline + 1);
+      return line;
+    }
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0 || output_ < 0) return std::nullopt;
+    pollfd readable{output_, POLLIN, 0};
+    if (poll(&readable, 1, static_cast<int>(left.count())) <= 0) return std::nullopt;
+    char chunk[256];
+    const ssize_t got = read(output_, chunk, sizeof chunk);
+    if (got <= 0) return std::nullopt;
+    buffered_.append(chunk, static_cast<std::size_t>(got));
+  }
+}
+
+bool run(const std::string& command) { return std::system(command.c_str()) == 0; }
 
 ProgramRun::ProgramRun(const std::filesystem::path& program, const std::filesystem::path& folder) {
   pid_ = fork();

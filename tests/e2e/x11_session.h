@@ -39,6 +39,10 @@ class X11Session {
   bool hasWindow(pid_t pid, const std::string& title);
   // Sends WM_DELETE_WINDOW, as a window manager does when the user closes a window.
   void closeWindow(Window window);
+  // The root-window position of a point of a window's client area.
+  std::pair<int, int> toRoot(Window window, int x, int y);
+  // Where the pointer is, in root-window coordinates.
+  std::pair<int, int> pointer();
 
  private:
   std::string titleOf(Window window);
@@ -64,5 +68,25 @@ class ProgramRun {
  private:
   pid_t pid_ = -1;
 };
+
+// A helper program whose standard output the test reads line by line.
+class HelperRun {
+ public:
+  HelperRun(const std::filesystem::path& program, const std::vector<std::string>& arguments);
+  ~HelperRun();
+  HelperRun(const HelperRun&) = delete;
+  HelperRun& operator=(const HelperRun&) = delete;
+
+  // The next line the helper printed, waiting up to timeout for it.
+  std::optional<std::string> nextLine(std::chrono::milliseconds timeout);
+
+ private:
+  pid_t pid_ = -1;
+  int output_ = -1;
+  std::string buffered_;
+};
+
+// Runs a shell command (xdotool ...) with the test's DISPLAY; true when it succeeded.
+bool run(const std::string& command);
 
 }  // namespace quintrel::e2e
