@@ -3,11 +3,11 @@
 #include <utility>
 
 #include "editing/cell_text.h"
-#include "platform/control_messages.h"
+#include "platform/window_messages.h"
 
 namespace quintrel {
 
-using namespace control_msg;
+using namespace msg;
 
 void CellEditor::attach(ListViewCells& listView) {
   detach();

@@ -2,11 +2,11 @@
 
 #include "hotkeytext/hotkey_text.h"
 #include "hotkeytext/key_names.h"
-#include "platform/control_messages.h"
+#include "platform/window_messages.h"
 
 namespace quintrel {
 
-using namespace control_msg;
+using namespace msg;
 
 namespace {
 

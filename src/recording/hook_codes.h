@@ -8,29 +8,11 @@
 
 #include <cstdint>
 
+#include "platform/window_messages.h"
+
 namespace quintrel {
 
 namespace hook {
-
-// The window messages of hooked events.
-inline constexpr std::uintptr_t kWmKeyDown = 0x0100;
-inline constexpr std::uintptr_t kWmKeyUp = 0x0101;
-inline constexpr std::uintptr_t kWmChar = 0x0102;
-inline constexpr std::uintptr_t kWmSysKeyDown = 0x0104;
-inline constexpr std::uintptr_t kWmSysKeyUp = 0x0105;
-inline constexpr std::uintptr_t kWmMouseMove = 0x0200;
-inline constexpr std::uintptr_t kWmLButtonDown = 0x0201;
-inline constexpr std::uintptr_t kWmLButtonUp = 0x0202;
-inline constexpr std::uintptr_t kWmLButtonDblClk = 0x0203;
-inline constexpr std::uintptr_t kWmRButtonDown = 0x0204;
-inline constexpr std::uintptr_t kWmRButtonUp = 0x0205;
-inline constexpr std::uintptr_t kWmRButtonDblClk = 0x0206;
-inline constexpr std::uintptr_t kWmMButtonDown = 0x0207;
-inline constexpr std::uintptr_t kWmMButtonUp = 0x0208;
-inline constexpr std::uintptr_t kWmMButtonDblClk = 0x0209;
-inline constexpr std::uintptr_t kWmMouseWheel = 0x020A;
-inline constexpr std::uintptr_t kWmXButtonDown = 0x020B;
-inline constexpr std::uintptr_t kWmXButtonUp = 0x020C;
 
 // The high word of mouseData: a wheel's delta, or which extra button.
 inline constexpr std::uint16_t kWheelNotch = 120;

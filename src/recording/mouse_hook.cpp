@@ -87,7 +87,7 @@ std::intptr_t MouseHook::lowLevelKeyboardProc(int code, std::uintptr_t wParam,
                                               std::intptr_t lParam) {
   // WM_SYSKEYDOWN and WM_SYSKEYUP (keys with Alt held, F10) never reach the callback.
   const bool keyMessage =
-      wParam == hook::kWmKeyDown || wParam == hook::kWmKeyUp || wParam == hook::kWmChar;
+      wParam == msg::kWmKeyDown || wParam == msg::kWmKeyUp || wParam == msg::kWmChar;
   if (code == hook::kAction && lParam != 0 && keyMessage) {
     const auto record = copyRecord<hook::LowLevelKeyRecord>(lParam);
     if (callBack(keyboard_, static_cast<std::int32_t>(wParam),

@@ -6,17 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/control_messages.h"
 #include "platform/fake/fake_editor_control.h"
 #include "platform/fake/fake_focus.h"
 #include "platform/fake/fake_list_view_cells.h"
 #include "platform/fake/recording_pointer.h"
+#include "platform/window_messages.h"
 #include "test_support.h"
 
 namespace quintrel {
 namespace {
 
-using namespace control_msg;
+using namespace msg;
 
 // The program's arrangement: one edit box for columns "x" and "y", a combo box for "类型", column
 // "#" without an editor; each editor is filled from its cell and gives back its own text.

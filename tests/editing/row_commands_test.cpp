@@ -82,7 +82,7 @@ TEST_F(RowCommandsTest, EnterInAnEditorStoresTheEditOtherKeysDoNothing) {
       editBox, nullptr, [](EditorControl& box, CellAddress) { return box.text(); },
       CellEditor::kAny, kColumnX);
   pointer_.position = cells_.screenPointOf({2, kColumnX});
-  cells_.deliver(control_msg::kWmLButtonDblClk);
+  cells_.deliver(msg::kWmLButtonDblClk);
   editBox.type("333");
 
   for (const int key : {27 /* Escape */, int{'A'}, 9 /* Tab */}) {

@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "hotkeytext/editor_callbacks.h"
-#include "platform/control_messages.h"
 #include "platform/fake/fake_hotkey_box.h"
+#include "platform/window_messages.h"
 #include "test_support.h"
 
 namespace quintrel {
 namespace {
 
-using namespace control_msg;
+using namespace msg;
 using Shown = std::vector<std::string>;
 
 const std::string kPlaceholder = "\xC7\xEB\xB0\xB4\xCF\xC2\xC8\xC8\xBC\xFC";  // 请按下热键

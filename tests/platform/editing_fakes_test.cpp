@@ -4,17 +4,17 @@
 
 #include <vector>
 
-#include "platform/control_messages.h"
 #include "platform/fake/fake_editor_control.h"
 #include "platform/fake/fake_focus.h"
 #include "platform/fake/fake_list_view_cells.h"
 #include "platform/fake/scripted_context_menu.h"
+#include "platform/window_messages.h"
 #include "test_support.h"
 
 namespace quintrel {
 namespace {
 
-using namespace control_msg;
+using namespace msg;
 
 TEST(FakeListViewCells, HitTestsAndRectanglesAgreeAndTextsReachTheTable) {
   MemoryListView table = test::hotkeyListView();

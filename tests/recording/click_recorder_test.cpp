@@ -74,7 +74,7 @@ TEST_F(ClickRecorderTest, TheHookIsOnOnlyBetweenTheTwoMessages) {
   EXPECT_EQ(system_.installedOf(hook::kMouseLowLevel).size(), 1u);
   EXPECT_EQ(system_.setHookCalls, (std::vector<FakeInputHooks::SetHookCall>{{14, 0}}));
   recorder_->startRecording();  // twice: still one hook, so each click is one line
-  clickAt({1, 2}, hook::kWmLButtonDown, hook::kWmLButtonUp);
+  clickAt({1, 2}, msg::kWmLButtonDown, msg::kWmLButtonUp);
   recorder_->stopRecording();
   EXPECT_TRUE(system_.hooks.empty());
   recorder_->stopRecording();  // while off: the message all the same
@@ -93,18 +93,18 @@ TEST_F(ClickRecorderTest, TheHookIsOnOnlyBetweenTheTwoMessages) {
 
 TEST_F(ClickRecorderTest, EachReleaseOfTheLeftOrRightButtonIsOneLineWithTheCursorPosition) {
   recorder_->startRecording();
-  clickAt({100, 200}, hook::kWmLButtonDown, hook::kWmLButtonUp);
+  clickAt({100, 200}, msg::kWmLButtonDown, msg::kWmLButtonUp);
   // A double-click: down, up, double-click message, up.
-  clickAt({7, 8}, hook::kWmLButtonDown, hook::kWmLButtonUp);
-  clickAt({7, 8}, hook::kWmLButtonDblClk, hook::kWmLButtonUp);
+  clickAt({7, 8}, msg::kWmLButtonDown, msg::kWmLButtonUp);
+  clickAt({7, 8}, msg::kWmLButtonDblClk, msg::kWmLButtonUp);
   // Held right button on a monitor left of the primary one: nothing until it is released.
   pointer_.position = {-300, 5};
-  mouseEvent(hook::kWmRButtonDown);
+  mouseEvent(msg::kWmRButtonDown);
   EXPECT_EQ(box_.text().find(kRight), std::string::npos);
-  mouseEvent(hook::kWmRButtonUp);
+  mouseEvent(msg::kWmRButtonUp);
   // Neither the middle button, the wheel, extra buttons nor moves make a line.
-  for (const auto message : {hook::kWmMButtonUp, hook::kWmMouseWheel, hook::kWmXButtonUp,
-                             hook::kWmMouseMove, hook::kWmRButtonDblClk}) {
+  for (const auto message : {msg::kWmMButtonUp, msg::kWmMouseWheel, msg::kWmXButtonUp,
+                             msg::kWmMouseMove, msg::kWmRButtonDblClk}) {
     mouseEvent(message);
   }
 

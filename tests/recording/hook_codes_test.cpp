@@ -52,11 +52,11 @@ TEST(HookCodes, MouseMessagesTranslateByTheTableOfBothKindsOfHook) {
 }
 
 TEST(HookCodes, AThreadBoundKeyGoesUpExactlyWhenItsTransitionBitIsSet) {
-  EXPECT_EQ(threadKeyMessage(0x00000001), hook::kWmKeyDown);
-  EXPECT_EQ(threadKeyMessage(0x401E0001), hook::kWmKeyDown);  // previous state only: a repeat
-  EXPECT_EQ(threadKeyMessage(static_cast<std::intptr_t>(0xC01E0001u)), hook::kWmKeyUp);
+  EXPECT_EQ(threadKeyMessage(0x00000001), msg::kWmKeyDown);
+  EXPECT_EQ(threadKeyMessage(0x401E0001), msg::kWmKeyDown);  // previous state only: a repeat
+  EXPECT_EQ(threadKeyMessage(static_cast<std::intptr_t>(0xC01E0001u)), msg::kWmKeyUp);
   // Sign-extended, as the flags arrive in a 64-bit lParam.
-  EXPECT_EQ(threadKeyMessage(static_cast<std::int32_t>(0x80000001u)), hook::kWmKeyUp);
+  EXPECT_EQ(threadKeyMessage(static_cast<std::int32_t>(0x80000001u)), msg::kWmKeyUp);
 }
 
 }  // namespace

@@ -63,25 +63,25 @@ TEST_F(MouseHookTest, ADesktopMouseHookPassesEveryEventOnUnlessTheCallbackAnswer
 
   hook::LowLevelMouseRecord wheel;
   wheel.mouseData = 120u << 16;
-  EXPECT_EQ(deliver(handle, hook::kAction, hook::kWmMouseWheel, address(&wheel)), 42);
-  EXPECT_EQ(mouseEvent(handle, hook::kWmMouseMove), 42);
+  EXPECT_EQ(deliver(handle, hook::kAction, msg::kWmMouseWheel, address(&wheel)), 42);
+  EXPECT_EQ(mouseEvent(handle, msg::kWmMouseMove), 42);
   EXPECT_EQ(calls_, (std::vector<Call>{{4, 4, 0}, {0, 0, 0}}));
   EXPECT_EQ(system_.nextHookCalls.front(),
-            (NextHookCall{handle, 0, hook::kWmMouseWheel, address(&wheel)}));
+            (NextHookCall{handle, 0, msg::kWmMouseWheel, address(&wheel)}));
 
   for (const std::int32_t result : {2, -1, 0}) {
     result_ = result;
-    EXPECT_EQ(mouseEvent(handle, hook::kWmLButtonDown), 42) << result;
+    EXPECT_EQ(mouseEvent(handle, msg::kWmLButtonDown), 42) << result;
   }
   const std::size_t passedOn = system_.nextHookCalls.size();
   result_ = 1;
-  EXPECT_EQ(mouseEvent(handle, hook::kWmRButtonUp), 1);
+  EXPECT_EQ(mouseEvent(handle, msg::kWmRButtonUp), 1);
   EXPECT_EQ(system_.nextHookCalls.size(), passedOn);  // swallowed: no later hook sees it
 
   // Notifications that carry no event go straight on.
   calls_.clear();
-  EXPECT_EQ(mouseEvent(handle, hook::kWmLButtonDown, 0, 3), 42);
-  EXPECT_EQ(deliver(handle, hook::kAction, hook::kWmLButtonDown, 0), 42);
+  EXPECT_EQ(mouseEvent(handle, msg::kWmLButtonDown, 0, 3), 42);
+  EXPECT_EQ(deliver(handle, hook::kAction, msg::kWmLButtonDown, 0), 42);
   EXPECT_TRUE(calls_.empty());
 }
 
@@ -89,9 +89,9 @@ TEST_F(MouseHookTest, AThreadBoundMouseHookSeesButtonsOnlyAndActsOnEveryCodeFrom
   const HookHandle handle = hook_->installMouseHook(kMainWindow, recordingCallback(), false);
   EXPECT_EQ(system_.setHookCalls, (std::vector<FakeInputHooks::SetHookCall>{{7, kGuiThread}}));
   hook::ThreadMouseRecord record;
-  deliver(handle, hook::kAction, hook::kWmMouseWheel, address(&record));
-  deliver(handle, 3, hook::kWmMButtonUp, address(&record));
-  deliver(handle, -1, hook::kWmLButtonDown, address(&record));
+  deliver(handle, hook::kAction, msg::kWmMouseWheel, address(&record));
+  deliver(handle, 3, msg::kWmMButtonUp, address(&record));
+  deliver(handle, -1, msg::kWmLButtonDown, address(&record));
   EXPECT_EQ(calls_, (std::vector<Call>{{0, 0, 0}, {3, 2, 0}}));
   EXPECT_EQ(system_.nextHookCalls.size(), 3u);
 }
@@ -101,7 +101,7 @@ TEST_F(MouseHookTest, KeyboardHooksReportTheMessageAndTheVirtualKey) {
   hook::LowLevelKeyRecord key;
   key.virtualKey = kVkA;
   for (const std::uintptr_t message :
-       {hook::kWmKeyDown, hook::kWmSysKeyDown, hook::kWmSysKeyUp, hook::kWmKeyUp, hook::kWmChar}) {
+       {msg::kWmKeyDown, msg::kWmSysKeyDown, msg::kWmSysKeyUp, msg::kWmKeyUp, msg::kWmChar}) {
     EXPECT_EQ(deliver(lowLevel, hook::kAction, message, address(&key)), 42);
   }
   // Alt+F4 and other keys with Alt held pass on unseen.
@@ -159,7 +159,7 @@ TEST_F(MouseHookTest, ASecondInstallReplacesTheFirstSoEachEventArrivesOnce) {
   const HookHandle second = hook_->installMouseHook(0, recordingCallback());
   EXPECT_NE(first, second);
   EXPECT_EQ(system_.installedOf(hook::kMouseLowLevel), (std::vector<HookHandle>{second}));
-  mouseEvent(second, hook::kWmLButtonUp);
+  mouseEvent(second, msg::kWmLButtonUp);
   EXPECT_EQ(calls_.size(), 1u);
 
   hook_->uninstall();
@@ -178,8 +178,8 @@ TEST_F(MouseHookTest, ACallbackMayReplaceItselfWhileItRuns) {
         });
         return state.size() == 64 ? 1 : 0;
       });
-  EXPECT_EQ(mouseEvent(first, hook::kWmLButtonDown), 1);
-  mouseEvent(hook_->mouse().hook, hook::kWmLButtonDown);
+  EXPECT_EQ(mouseEvent(first, msg::kWmLButtonDown), 1);
+  mouseEvent(hook_->mouse().hook, msg::kWmLButtonDown);
   EXPECT_EQ(replacedCalls, 1);
 }
 
@@ -189,7 +189,7 @@ TEST_F(MouseHookTest, ReleasingTheObjectRemovesItsHooks) {
   hook_.reset();
   EXPECT_TRUE(system_.hooks.empty());
   std::intptr_t result = 0;
-  EXPECT_FALSE(system_.deliver(mouse, hook::kAction, hook::kWmLButtonUp, 0, result));
+  EXPECT_FALSE(system_.deliver(mouse, hook::kAction, msg::kWmLButtonUp, 0, result));
 }
 
 }  // namespace

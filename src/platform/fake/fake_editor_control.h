@@ -6,9 +6,9 @@
 #include <functional>
 #include <string>
 
-#include "platform/control_messages.h"
 #include "platform/editor_control.h"
 #include "platform/fake/fake_focus.h"
+#include "platform/window_messages.h"
 
 namespace quintrel {
 
@@ -32,10 +32,10 @@ class FakeEditorControl final : public EditorControl, public FocusTarget {
   void selectAllText() override { allSelected = true; }
 
   void focusGained() override {
-    if (received) received(control_msg::kWmSetFocus);
+    if (received) received(msg::kWmSetFocus);
   }
   void focusLost() override {
-    if (received) received(control_msg::kWmKillFocus);
+    if (received) received(msg::kWmKillFocus);
   }
 
   bool hasFocus() const { return focus_.holder() == this; }

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/control_messages.h"
 #include "platform/hotkey_box_control.h"
+#include "platform/window_messages.h"
 
 namespace quintrel {
 
@@ -27,7 +27,7 @@ class FakeHotkeyBox final : public HotkeyBoxControl {
   void dropFocus() override {
     if (!focused) return;
     focused = false;
-    if (received) received(control_msg::kWmKillFocus);
+    if (received) received(msg::kWmKillFocus);
   }
 
   bool focused = false;

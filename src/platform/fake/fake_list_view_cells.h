@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "platform/control_messages.h"
 #include "platform/fake/fake_focus.h"
 #include "platform/list_view.h"
 #include "platform/list_view_cells.h"
+#include "platform/window_messages.h"
 
 namespace quintrel {
 
@@ -56,8 +56,8 @@ class FakeListViewCells final : public ListViewCells, public FocusTarget {
   }
   void takeFocus() override { focus_.give(this); }
 
-  void focusGained() override { deliver(control_msg::kWmSetFocus); }
-  void focusLost() override { deliver(control_msg::kWmKillFocus); }
+  void focusGained() override { deliver(msg::kWmSetFocus); }
+  void focusLost() override { deliver(msg::kWmKillFocus); }
 
   // A message arrives at the control.
   void deliver(unsigned message) {
