@@ -77,6 +77,10 @@ class InputHooks {
   virtual bool unhook(HookHandle hook) = 0;
   // The thread that owns window, for thread-bound hooks; 0 when there is no such window.
   virtual std::uint32_t windowThread(WindowHandle window) = 0;
+  // Delivers every event the system has seen so far to the hooks now. Where events reach the
+  // hooks by a way of their own (X11), the click on a button may otherwise arrive after the
+  // button's handler has removed the hook.
+  virtual void deliverPending() {}
 };
 
 }  // namespace quintrel
