@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/application.h"
+#include "platform/fake/fake_input_hooks.h"
 #include "ratio_reporter.h"
 #include "table/hotkey_columns.h"
 #include "table/list_file_reader.h"
@@ -44,7 +45,8 @@ void paintNow(QWidget& window) {
 void mainWindow(benchmark::State& state) {
   const fs::path folder = listFolder(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    quintrel::Application app(folder / "hotkey.txt");
+    quintrel::FakeInputHooks hooks;
+    quintrel::Application app(folder / "hotkey.txt", hooks);
     auto window = std::make_unique<quintrel::qt::MainWindow>(app);
     window->created();
     window->show();

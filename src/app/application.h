@@ -14,28 +14,35 @@
 #include "app/list_file_keeper.h"
 #include "platform/dialogs.h"
 #include "platform/hotkey_window.h"
+#include "platform/input_hooks.h"
 #include "platform/list_view.h"
 #include "platform/message_wait.h"
+#include "platform/multiline_text_box.h"
 #include "platform/pointer.h"
 #include "playback/click_player.h"
 #include "playback/hotkey_groups.h"
 #include "playback/hotkey_registry.h"
 #include "playback/keyedtable/keyed_table.h"
+#include "recording/click_recorder.h"
+#include "recording/mouse_hook.h"
 
 namespace quintrel {
 
 // What the main window offers the program's work, once it exists.
 struct MainWindowParts {
-  ListView& table;       // "超级列表框1"
-  HotkeyWindow& window;  // the window that owns the hotkeys
-  Pointer& pointer;      // for playing clicks
-  MessageWait& wait;     // the pause between clicks
-  Dialogs& dialogs;      // message boxes
+  ListView& table;              // "超级列表框1"
+  HotkeyWindow& window;         // the window that owns the hotkeys
+  Pointer& pointer;             // for playing clicks
+  MessageWait& wait;            // the pause between clicks
+  Dialogs& dialogs;             // message boxes
+  MultiLineTextBox& recordBox;  // "编辑框2", where recorded clicks go
+  WindowHandle handle;          // the main window, as the system's hooks name it
 };
 
 class Application {
  public:
-  explicit Application(std::filesystem::path listFile);
+  // inputHooks: the system's hooks, for the mouse hook; it outlives the Application.
+  Application(std::filesystem::path listFile, InputHooks& inputHooks);
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
   ~Application();
@@ -50,6 +57,12 @@ class Application {
   // "卸载所有热键": every hotkey of the table is taken away.
   void removeAllHotkeys();
 
+  // "鼠标记录开", "鼠标记录关", "添加到列表": recording clicks anywhere into "编辑框2", and turning
+  // the recorded lines into rows.
+  void startRecording();
+  void stopRecording();
+  void addRecordedRows();
+
   // The user asked to close the main window: save the table. True when the window may close.
   bool closeRequested();
 
@@ -62,11 +75,14 @@ class Application {
   // The process-wide objects, in the order they are made (and released).
   KeyedTable groupsByText_;
   HotkeyGroups hotkeyGroups_;
+  InputHooks& inputHooks_;
+  MouseHook mouseHook_;
   HotkeyRegistry registry_;
 
   // The main window's parts and the player of its hotkeys, from its creation on.
   std::unique_ptr<MainWindowParts> mainWindow_;
   std::unique_ptr<ClickPlayer> player_;
+  std::unique_ptr<ClickRecorder> recorder_;
 };
 
 }  // namespace quintrel

@@ -4,6 +4,8 @@
 
 #include "app/app_texts.h"
 #include "platform/fake/fake_hotkey_window.h"
+#include "platform/fake/fake_input_hooks.h"
+#include "platform/fake/memory_text_box.h"
 #include "platform/fake/recording_dialogs.h"
 #include "platform/fake/recording_pointer.h"
 #include "platform/fake/scripted_message_wait.h"
@@ -18,7 +20,7 @@ class ApplicationTest : public ::testing::Test {
  protected:
   fs::path listFile() const { return folder_ / "hotkey.txt"; }
   void created(Application& app) {
-    app.mainWindowCreated({table_, window_, pointer_, wait_, dialogs_});
+    app.mainWindowCreated({table_, window_, pointer_, wait_, dialogs_, recordBox_, 1});
   }
 
   test::TempFolder folder_;
@@ -27,10 +29,12 @@ class ApplicationTest : public ::testing::Test {
   RecordingPointer pointer_;
   ScriptedMessageWait wait_;
   RecordingDialogs dialogs_;
+  MemoryTextBox recordBox_;
+  FakeInputHooks hooks_;
 };
 
 TEST_F(ApplicationTest, FirstStartWithoutFileShowsEmptyTableAndSavesEmptyFile) {
-  Application app(listFile());
+  Application app(listFile(), hooks_);
   created(app);
   EXPECT_EQ(table_.GetCount(), 0);
   EXPECT_TRUE(app.closeRequested());
@@ -41,7 +45,7 @@ TEST_F(ApplicationTest, FirstStartWithoutFileShowsEmptyTableAndSavesEmptyFile) {
 
 TEST_F(ApplicationTest, TableLoadedAtStartIsWrittenBackAtClose) {
   test::writeBytes(listFile(), "3|F5|10|20|" + test::kRightClick + "|\r\n\r\n4|||||");
-  Application app(listFile());
+  Application app(listFile(), hooks_);
   created(app);
   ASSERT_EQ(table_.GetCount(), 3);
   table_.SetCaption(1, kColumnHotkey, "Ctrl + A");
@@ -51,7 +55,7 @@ TEST_F(ApplicationTest, TableLoadedAtStartIsWrittenBackAtClose) {
 }
 
 TEST_F(ApplicationTest, FailedSaveAsksAndKeepsTheWindowUnlessTheUserClosesAnyway) {
-  Application app(listFile());
+  Application app(listFile(), hooks_);
   created(app);
   test::appendRows(table_, {{"1", "F1", "1", "2", test::kLeftClick}});
   fs::create_directory(listFile());  // a folder takes the file's name while the program runs
@@ -72,7 +76,7 @@ TEST_F(ApplicationTest, FailedSaveAsksAndKeepsTheWindowUnlessTheUserClosesAnyway
 
 TEST_F(ApplicationTest, FileUnreadableAtStartIsNeverOverwritten) {
   fs::create_directory(listFile());
-  Application app(listFile());
+  Application app(listFile(), hooks_);
   created(app);
   EXPECT_EQ(table_.GetCount(), 0);
   fs::remove(listFile());
@@ -88,7 +92,7 @@ TEST_F(ApplicationTest, AppliedHotkeysPlayTheirRowsUntilRemoved) {
   test::writeBytes(listFile(), "1|Ctrl + F1|10|20|" + test::kLeftClick + "|\r\n" +
                                    "2|Alt + F2|30|40|" + test::kLeftClick + "|\r\n" +
                                    "3|Ctrl + F1|50|60|" + test::kRightClick + "|\r\n");
-  Application app(listFile());
+  Application app(listFile(), hooks_);
   created(app);
   EXPECT_EQ(window_.send(kWmHotkey, 1, 0), 0);  // nothing registered before the first apply
   EXPECT_TRUE(pointer_.clicks().empty());

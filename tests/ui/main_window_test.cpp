@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "platform/fake/fake_input_hooks.h"
 #include "test_support.h"
 #include "ui/qt/picture_window.h"
 
@@ -42,7 +43,8 @@ class MainWindowTest : public ::testing::Test {
   }
 
   test::TempFolder folder_;
-  Application app_{folder_ / "hotkey.txt"};
+  FakeInputHooks hooks_;
+  Application app_{folder_ / "hotkey.txt", hooks_};
   std::unique_ptr<MainWindow> window_;
 };
 

@@ -7,6 +7,7 @@
 #include "app/application.h"
 #include "table/hotkey_columns.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_input_hooks.h"
 #include "ui/qt/termination_signals.h"
 
 int main(int argc, char** argv) {
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
       QStringLiteral("quintrel"), QIcon(QApplication::applicationDirPath() + "/quintrel.png")));
 
   // The process-wide objects exist before the main window and are released after it is gone.
-  quintrel::Application app{std::filesystem::path(quintrel::kListFileName)};
+  quintrel::qt::QtInputHooks inputHooks;
+  quintrel::Application app{std::filesystem::path(quintrel::kListFileName), inputHooks};
   quintrel::qt::MainWindow window(app);
   window.created();
   if (const QScreen* screen = QApplication::primaryScreen()) {

@@ -80,15 +80,22 @@ void MainWindow::buildControls() {
   auto* removeButton = place(new QPushButton(QStringLiteral("卸载所有热键"), this), "按钮2", 313, 0,
                              80, 32, kControlFont);
   connect(removeButton, &QPushButton::clicked, this, [this] { app_.removeAllHotkeys(); });
-  place(new QPushButton(QStringLiteral("鼠标记录开"), this), "按钮3", 396, 0, 80, 32, kControlFont);
-  place(new QPushButton(QStringLiteral("鼠标记录关"), this), "按钮4", 476, 0, 80, 32, kControlFont);
-  place(new QPushButton(QStringLiteral("添加到列表"), this), "按钮5", 556, 0, 80, 32, kControlFont);
+  auto* recordOn = place(new QPushButton(QStringLiteral("鼠标记录开"), this), "按钮3", 396, 0, 80,
+                         32, kControlFont);
+  connect(recordOn, &QPushButton::clicked, this, [this] { app_.startRecording(); });
+  auto* recordOff = place(new QPushButton(QStringLiteral("鼠标记录关"), this), "按钮4", 476, 0, 80,
+                          32, kControlFont);
+  connect(recordOff, &QPushButton::clicked, this, [this] { app_.stopRecording(); });
+  auto* addRows = place(new QPushButton(QStringLiteral("添加到列表"), this), "按钮5", 556, 0, 80,
+                        32, kControlFont);
+  connect(addRows, &QPushButton::clicked, this, [this] { app_.addRecordedRows(); });
 
   buildTable();
 
   auto* recordBox = place(new QPlainTextEdit(this), "编辑框2", 392, 32, 248, 312, kControlFont);
   recordBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   recordBox->setTabChangesFocus(true);  // Tab moves on; Enter stays in the box
+  recordBox_ = std::make_unique<QtRecordBox>(*recordBox);
 
   // The in-place editors: hidden until an edit lays one over a cell.
   auto* numberEditor = place(new QLineEdit(this), "编辑框1", 8, 80, 80, 20, 0);
@@ -153,7 +160,9 @@ void MainWindow::buildTable() {
 }
 
 void MainWindow::created() {
-  app_.mainWindowCreated({*table_, hotkeyWindow_, *pointer_, wait_, dialogs_});
+  // The window's handle only tells the hooks which program's window this is.
+  app_.mainWindowCreated({*table_, hotkeyWindow_, *pointer_, wait_, dialogs_, *recordBox_,
+                          static_cast<WindowHandle>(winId())});
 }
 
 // Each start of "时钟1" gives exactly one apply: it stops itself once it has fired.

@@ -20,6 +20,7 @@
 #include "ui/qt/qt_hotkey_window.h"
 #include "ui/qt/qt_list_view.h"
 #include "ui/qt/qt_message_wait.h"
+#include "ui/qt/qt_record_box.h"
 
 namespace quintrel::qt {
 
@@ -60,6 +61,7 @@ class MainWindow final : public QWidget {
   QtHotkeyWindow hotkeyWindow_;
   QtMessageWait wait_;
   std::unique_ptr<Pointer> pointer_;
+  std::unique_ptr<QtRecordBox> recordBox_;
   HotkeyTableModel* model_ = nullptr;
   QTreeView* listView_ = nullptr;
   std::unique_ptr<QtListView> table_;
