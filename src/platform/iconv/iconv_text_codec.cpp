@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "text/cp936.h"
+#include "text/utf8.h"
 
 namespace quintrel {
 namespace {
@@ -17,13 +18,6 @@ iconv_t openConverter(const char* to, const char* from) {
     throw std::system_error(errno, std::generic_category(), "iconv_open");
   }
   return cd;
-}
-
-// Length of the UTF-8 sequence that a byte starts (1 for a byte that starts none).
-std::size_t utf8LengthAt(std::string_view text, std::size_t pos) {
-  const auto lead = static_cast<unsigned char>(text[pos]);
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  return pos + length <= text.size() ? length : text.size() - pos;
 }
 
 // Runs cd over input. Where a character cannot be converted, appends replacement and goes on
