@@ -164,6 +164,27 @@ TEST(WriteListText, FolderNamedLikeTheFileIsReportedAndKept) {
   EXPECT_EQ(folder.entries(), std::vector<std::string>{"hotkey.txt"});
 }
 
+// POSIX replaces a file that a reader holds open (the reader keeps the old bytes); Windows refuses
+// while the reader has not allowed deletion. Either way the file is whole and nothing is left over.
+TEST(WriteListText, FileHeldOpenByAReaderIsReplacedOrKeptWhole) {
+  test::TempFolder folder;
+  test::writeBytes(folder / "hotkey.txt", "1|F1|1|2|old|\r\n");
+  MemoryListView view = test::hotkeyListView();
+  test::appendRows(view, {{"1", "F2", "3", "4", "new"}});
+  std::ifstream reader(folder / "hotkey.txt", std::ios::binary);
+  ASSERT_TRUE(reader.is_open());
+  const ListWriteResult result = saveHotkeyList(view, folder / "hotkey.txt");
+  reader.close();
+  if (result.saved()) {
+    EXPECT_EQ(test::readBytes(folder / "hotkey.txt"), "1|F2|3|4|new|\r\n");
+  } else {
+    EXPECT_EQ(result.status, SaveStatus::CannotReplace);
+    EXPECT_TRUE(result.error);
+    EXPECT_EQ(test::readBytes(folder / "hotkey.txt"), "1|F1|1|2|old|\r\n");
+  }
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{"hotkey.txt"});
+}
+
 TEST(WriteListText, MissingFolderCannotCreate) {
   test::TempFolder folder;
   const MemoryListView view = test::hotkeyListView();
