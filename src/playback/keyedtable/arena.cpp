@@ -13,6 +13,15 @@ constexpr std::size_t roundUp(std::size_t size, std::size_t to) {
 
 constexpr std::align_val_t kPageAlignment{Arena::kPageSize};
 
+// Small chunks and large blocks ask for kAlignment outright: plain operator new promises only
+// what malloc gives, and 32-bit Windows's malloc gives 8.
+constexpr std::align_val_t kBlockAlignment{Arena::kAlignment};
+
+void* systemBlock(std::size_t bytes) {
+  return ::operator new(bytes, kBlockAlignment, std::nothrow);
+}
+void freeSystemBlock(void* block) { ::operator delete(block, kBlockAlignment); }
+
 }  // namespace
 
 int Arena::binOf(std::size_t size) {
@@ -29,7 +38,7 @@ std::size_t Arena::binSize(int bin) {
 bool Arena::growSmall(std::size_t size) {
   const std::size_t header = roundUp(sizeof(ChunkLink), kAlignment);
   const std::size_t bytes = nextSmallChunk_ < header + size ? header + size : nextSmallChunk_;
-  void* memory = ::operator new(bytes, std::nothrow);
+  void* memory = systemBlock(bytes);
   if (memory == nullptr) return false;
   auto* link = static_cast<ChunkLink*>(memory);
   *link = {smallChunks_, memory};
@@ -44,7 +53,7 @@ bool Arena::growSmall(std::size_t size) {
 void* Arena::allocate(std::size_t size) {
   if (size > kLargestBinned) {
     if (size > static_cast<std::size_t>(-1) - sizeof(LargeBlock)) return nullptr;
-    void* memory = ::operator new(sizeof(LargeBlock) + size, std::nothrow);
+    void* memory = systemBlock(sizeof(LargeBlock) + size);
     if (memory == nullptr) return nullptr;
     auto* header = static_cast<LargeBlock*>(memory);
     *header = {nullptr, largeBlocks_};
@@ -81,7 +90,7 @@ void Arena::free(void* block, std::size_t size) {
     else
       largeBlocks_ = header->next;
     if (header->next != nullptr) header->next->prev = header->prev;
-    ::operator delete(header);
+    freeSystemBlock(header);
     return;
   }
   const int bin = binOf(size);
@@ -141,12 +150,12 @@ void Arena::freePage(void* page) {
 void Arena::release() {
   for (LargeBlock* block = largeBlocks_; block != nullptr;) {
     LargeBlock* next = block->next;
-    ::operator delete(block);
+    freeSystemBlock(block);
     block = next;
   }
   for (ChunkLink* link = smallChunks_; link != nullptr;) {
     ChunkLink* next = link->next;
-    ::operator delete(link->start);
+    freeSystemBlock(link->start);
     link = next;
   }
   for (ChunkLink* link = pageChunks_; link != nullptr;) {

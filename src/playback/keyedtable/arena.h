@@ -53,7 +53,9 @@ class Arena {
   struct FreeBlock {
     FreeBlock* next;
   };
-  struct LargeBlock {  // header in front of each large block; 16 bytes keep the block aligned
+  // Header in front of each large block; a whole kAlignment keeps the block aligned, also where
+  // two pointers take only 8 bytes.
+  struct alignas(kAlignment) LargeBlock {
     LargeBlock* prev;
     LargeBlock* next;
   };

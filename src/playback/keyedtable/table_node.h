@@ -1,6 +1,6 @@
 // One entry of a KeyedTable: a single block from the node pool (or the arena), laid out as
 //
-//   Node header   next (a reference), hash, keyLength      16 bytes on 64-bit builds
+//   Node header   next (a reference), hash, keyLength      16 bytes (with 4 unused on 32-bit)
 //   value slot    4 or 8 bytes for numbers, 8 bytes for Text and Bytes values (below), one
 //                 reference for Object values
 //   sequence      int32 position in insertion order, ordered tables only
@@ -20,7 +20,8 @@
 
 namespace quintrel::table {
 
-struct Node {
+// 8-aligned so that the value slot after it is, where a reference takes only 4 bytes too.
+struct alignas(8) Node {
   Node* next;
   std::uint32_t hash;       // compared before any key byte; for Int keys it is the key
   std::uint32_t keyLength;  // Text and Bytes keys

@@ -143,5 +143,24 @@ TEST(Arena, HandsOutAlignedPagesAndReusesFreedBlocks) {
   EXPECT_NE(arena.allocate(16), nullptr);  // usable again after a release
 }
 
+TEST(Arena, AlignsEveryBlockAsPromised) {
+  Arena arena;
+  // Enough of each size to open several small chunks; the large ones are system blocks each.
+  const std::size_t sizes[] = {1,
+                               24,
+                               1000,
+                               4096,
+                               Arena::kLargestBinned,
+                               Arena::kLargestBinned + 8,
+                               3 * Arena::kLargestBinned};
+  for (const std::size_t size : sizes) {
+    for (int i = 0; i < 40; ++i) {
+      void* block = arena.allocate(size);
+      ASSERT_NE(block, nullptr);
+      ASSERT_EQ(reinterpret_cast<std::uintptr_t>(block) % Arena::kAlignment, 0U) << size;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quintrel
