@@ -2,7 +2,8 @@
 # Builds and runs every test: the unit, window and end-to-end tests in a debug build and in an
 # AddressSanitizer + UBSan build (the end-to-end tests on a virtual X display when there is no
 # display), the fuzz targets for a bounded time each, and a release build that checks that the
-# benchmarks still compile. Installs what it needs first. Any failure ends it with a non-zero exit.
+# benchmarks still compile; then the Windows builds, with their tests under Wine
+# (scripts/test-windows.sh). Installs what it needs first. Any failure ends it with a non-zero exit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -37,6 +38,9 @@ bash scripts/run-fuzzers.sh "$fuzz_seconds"
 echo "== release build with benchmarks (compiled, not run: see bench/)"
 cmake --preset release >/dev/null
 cmake --build --preset release
+
+echo "== Windows build and tests under Wine"
+bash scripts/test-windows.sh
 
 [ -n "$saved_display" ] && export DISPLAY="$saved_display"
 echo "All tests passed."
