@@ -1,6 +1,6 @@
 // Editing the table under X as a user does: a key combination typed into "热键框1" adds a row, a
-// double-clicked cell is edited in place and stored by Enter, an edited hotkey is live half a
-// second after the edit ends, and the right-click menu deletes the selected rows.
+// double-clicked cell is edited in place and stored by Enter or the wheel, an edited hotkey is live
+// half a second after the edit ends, and the right-click menu deletes the selected rows.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -68,7 +68,10 @@ TEST_F(EditingTest, TypedHotkeyAddsARowAndAnEditedCellIsStoredByEnter) {
   atCell(0, 2, "click --repeat 2 --delay 80 1");  // the "x" of the first row
   keys("key ctrl+a type '77|5'");  // "|" would split the cell in the file: it is kept out
   keys("key Return");
-  EXPECT_EQ(closeAndRead(), "1|F1|775|20|" + kLeft + "|\r\n2|Ctrl + A|||" + kLeft + "|\r\n");
+  atCell(0, 3, "click --repeat 2 --delay 80 1");  // the "y": the wheel over the list stores it
+  keys("key ctrl+a type 33");
+  atCell(1, 3, "click 5");
+  EXPECT_EQ(closeAndRead(), "1|F1|775|33|" + kLeft + "|\r\n2|Ctrl + A|||" + kLeft + "|\r\n");
 }
 
 TEST_F(EditingTest, SelectedRowsAreDeletedFromTheRowMenu) {
