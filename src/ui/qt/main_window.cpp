@@ -67,8 +67,14 @@ MainWindow::MainWindow(Application& app)
   buildControls();
 }
 
-// The program lets go of the controls before they are destroyed.
-MainWindow::~MainWindow() { app_.mainWindowDestroyed(); }
+// The program lets go of the controls before they are destroyed, and the controls' events stop
+// reaching it: a focus change while the children go must not call into a half-destroyed window.
+MainWindow::~MainWindow() {
+  app_.mainWindowDestroyed();
+  for (QtHotkeyBox* box : {hotkeyBox1_, hotkeyBox2_}) box->setProcedure(nullptr);
+  qDeleteAll(findChildren<KeyPressedEvent*>());
+  cells_.reset();
+}
 
 void MainWindow::buildControls() {
   auto* hotkeyBox1 = place(new QLineEdit(this), "热键框1", 0, 0, 233, 32, kControlFont);

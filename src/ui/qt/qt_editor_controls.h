@@ -51,6 +51,8 @@ class QtComboEditor final : public ComboEditorControl {
 // widget does. Tab and Shift + Tab are the
 // window's and never reach it.
 class KeyPressedEvent final : public QObject {
+  Q_OBJECT
+
  public:
   KeyPressedEvent(QWidget& widget, std::function<void(int virtualKey)> handler);
 
