@@ -7,6 +7,10 @@ namespace quintrel::texts {
 
 // Quintrel V2.0 作者:Morvane
 inline constexpr std::string_view kMainWindowTitle = "Quintrel V2.0 \xD7\xF7\xD5\xDF:Morvane";
+// 热键框  (the name prefix of the hotkey entry boxes)
+inline constexpr std::string_view kHotkeyBoxPrefix = "\xC8\xC8\xBC\xFC\xBF\xF2";
+// 请按下热键  (what an idle entry box shows)
+inline constexpr std::string_view kPressHotkey = "\xC7\xEB\xB0\xB4\xCF\xC2\xC8\xC8\xBC\xFC";
 // 信息：  (the title of every message box)
 inline constexpr std::string_view kMessageTitle = "\xD0\xC5\xCF\xA2\xA3\xBA";
 

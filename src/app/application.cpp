@@ -2,7 +2,10 @@
 
 #include <utility>
 
+#include "app/app_texts.h"
+#include "hotkeytext/editor_callbacks.h"
 #include "playback/hotkey_list_applier.h"
+#include "table/hotkey_columns.h"
 
 namespace quintrel {
 
@@ -12,8 +15,7 @@ Application::Application(std::filesystem::path listFile, InputHooks& inputHooks)
 // The exit routine: the hotkeys of the main window ended with the window and its connection to the
 // desktop, as the system's registrations end with a window; then the objects go in their order.
 Application::~Application() {
-  recorder_.reset();  // stops a recording, so the hook calls nothing released
-  player_.reset();    // plays from the groups below
+  mainWindowDestroyed();
   groupsByText_.clear();
   hotkeyGroups_.clear();
   mouseHook_.uninstall();
@@ -25,13 +27,45 @@ void Application::mainWindowCreated(const MainWindowParts& parts) {
                                           parts.dialogs);
   recorder_ = std::make_unique<ClickRecorder>(mouseHook_, parts.handle, parts.pointer,
                                               parts.recordBox, parts.table, parts.dialogs);
+  rowCommands_ = std::make_unique<RowCommands>(parts.table, parts.cells, parts.rowMenu,
+                                               parts.pointer, [this] { applyHotkeyList(); });
+
+  entryBoxes_.setup(parts.hotkeyBoxes, texts::kHotkeyBoxPrefix, std::string(texts::kPressHotkey),
+                    addRowForHotkey(parts.table, parts.hotkeyCellBox));
+
+  cellEditor_.attach(parts.cells, parts.pointer);
+  const ShowEditorCallback showText = showCellText(parts.table);
+  cellEditor_.addEditor(parts.numberEditor, showText, commitEditorText(), CellEditor::kAny,
+                        kColumnX);
+  cellEditor_.addEditor(parts.numberEditor, showText, commitEditorText(), CellEditor::kAny,
+                        kColumnY);
+  cellEditor_.addEditor(parts.hotkeyEditor, showText, commitHotkeyText(parts.timer),
+                        CellEditor::kAny, kColumnHotkey);
+  cellEditor_.addEditor(parts.kindEditor, showClickKind(parts.table, parts.kindEditor),
+                        commitEditorText(), CellEditor::kAny, kColumnKind);
+
   listFile_.load(parts.table);
+}
+
+// The order matters: a recording in progress is stopped, so the hook calls nothing released,
+// and the list view gets its own message handling back while it still exists.
+void Application::mainWindowDestroyed() {
+  recorder_.reset();
+  cellEditor_.detach();
+  rowCommands_.reset();
+  player_.reset();  // plays from the groups, which outlive it
+  mainWindow_.reset();
 }
 
 void Application::applyHotkeyList() {
   if (!mainWindow_) return;
   quintrel::applyHotkeyList(mainWindow_->table, mainWindow_->window, registry_, groupsByText_,
                             hotkeyGroups_, *player_);
+}
+
+void Application::timerElapsed() {
+  applyHotkeyList();
+  if (mainWindow_) mainWindow_->timer.setPeriod(0);
 }
 
 void Application::removeAllHotkeys() {
@@ -52,8 +86,23 @@ void Application::addRecordedRows() {
   if (recorder_) recorder_->addRecordedRows();
 }
 
+bool Application::hotkeyBoxMessage(HotkeyBoxControl& box, unsigned message, int keyCode) {
+  return entryBoxes_.handleBoxMessage(box, message, keyCode);
+}
+
+void Application::editorKeyPressed(int keyCode) {
+  if (rowCommands_) rowCommands_->commitOnEnter(keyCode);
+}
+
+void Application::listRightClicked() {
+  if (rowCommands_) rowCommands_->showRowMenu();
+}
+
 bool Application::closeRequested() {
   if (!mainWindow_) return true;
+  // A cell still being edited is stored as if the list had been clicked: closing the window must
+  // not lose what was typed.
+  if (cellEditor_.isEditing()) mainWindow_->cells.takeFocus();
   return listFile_.saveOnClose(mainWindow_->table, mainWindow_->dialogs);
 }
 

@@ -10,14 +10,24 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "app/list_file_keeper.h"
+#include "editing/cell_editor.h"
+#include "editing/row_commands.h"
+#include "hotkeytext/hotkey_entry_box.h"
+#include "platform/combo_editor_control.h"
+#include "platform/context_menu.h"
 #include "platform/dialogs.h"
+#include "platform/editor_control.h"
+#include "platform/hotkey_box_control.h"
 #include "platform/hotkey_window.h"
 #include "platform/input_hooks.h"
 #include "platform/list_view.h"
+#include "platform/list_view_cells.h"
 #include "platform/message_wait.h"
 #include "platform/multiline_text_box.h"
+#include "platform/period_timer.h"
 #include "platform/pointer.h"
 #include "playback/click_player.h"
 #include "playback/hotkey_groups.h"
@@ -37,6 +47,16 @@ struct MainWindowParts {
   Dialogs& dialogs;             // message boxes
   MultiLineTextBox& recordBox;  // "编辑框2", where recorded clicks go
   WindowHandle handle;          // the main window, as the system's hooks name it
+
+  // In-place editing of the table and the entry boxes.
+  ListViewCells& cells;                        // "超级列表框1", as the cell editor sees it
+  std::vector<HotkeyBoxControl*> hotkeyBoxes;  // the window's edit boxes, in form order
+  HotkeyBoxControl& hotkeyCellBox;             // "热键框2" as an entry box: it edits cells only
+  EditorControl& numberEditor;                 // "编辑框1", for the "x" and "y" cells
+  EditorControl& hotkeyEditor;                 // "热键框2", for the "热键" cells
+  ComboEditorControl& kindEditor;              // "组合框1", for the "类型" cells
+  ContextMenu& rowMenu;                        // "右键菜单", popped up over the list
+  PeriodTimer& timer;                          // "时钟1"
 };
 
 class Application {
@@ -51,9 +71,14 @@ class Application {
   // file. Runs before the user can act on the window.
   void mainWindowCreated(const MainWindowParts& parts);
 
-  // "应用热键列表", and the timer "时钟1": every distinct hotkey text of the table becomes a
-  // system-wide hotkey that plays its rows.
+  // The main window is about to go: nothing of the program may reach its parts any more.
+  void mainWindowDestroyed();
+
+  // "应用热键列表": every distinct hotkey text of the table becomes a system-wide hotkey that
+  // plays its rows.
   void applyHotkeyList();
+  // "时钟1" elapsed: the table is applied again, once.
+  void timerElapsed();
   // "卸载所有热键": every hotkey of the table is taken away.
   void removeAllHotkeys();
 
@@ -63,16 +88,28 @@ class Application {
   void stopRecording();
   void addRecordedRows();
 
+  // A key or focus message for one of the hotkey entry boxes, before the box handles it itself.
+  // True when the box must not handle it.
+  bool hotkeyBoxMessage(HotkeyBoxControl& box, unsigned message, int keyCode);
+  // A key pressed in one of the in-place editors, before the editor handles it itself.
+  void editorKeyPressed(int keyCode);
+  // The right click in the list, on a row or below them.
+  void listRightClicked();
+
   // The user asked to close the main window: save the table. True when the window may close.
   bool closeRequested();
 
   const ListFileKeeper& listFile() const { return listFile_; }
   const HotkeyGroups& hotkeyGroups() const { return hotkeyGroups_; }
   const HotkeyRegistry& hotkeyRegistry() const { return registry_; }
+  const CellEditor& cellEditor() const { return cellEditor_; }
+  const HotkeyEntryBoxes& hotkeyEntryBoxes() const { return entryBoxes_; }
 
  private:
   ListFileKeeper listFile_;
   // The process-wide objects, in the order they are made (and released).
+  CellEditor cellEditor_;
+  HotkeyEntryBoxes entryBoxes_;
   KeyedTable groupsByText_;
   HotkeyGroups hotkeyGroups_;
   InputHooks& inputHooks_;
@@ -83,6 +120,7 @@ class Application {
   std::unique_ptr<MainWindowParts> mainWindow_;
   std::unique_ptr<ClickPlayer> player_;
   std::unique_ptr<ClickRecorder> recorder_;
+  std::unique_ptr<RowCommands> rowCommands_;
 };
 
 }  // namespace quintrel

@@ -9,15 +9,17 @@ namespace quintrel {
 
 using namespace msg;
 
-void CellEditor::attach(ListViewCells& listView) {
+void CellEditor::attach(ListViewCells& listView, Pointer& pointer) {
   detach();
   listView_ = &listView;
+  pointer_ = &pointer;
   listView.setMessageHandler(this);
 }
 
 void CellEditor::detach() {
   if (listView_ != nullptr) listView_->setMessageHandler(nullptr);
   listView_ = nullptr;
+  pointer_ = nullptr;
   bindings_.clear();
   current_ = {};
 }
@@ -53,7 +55,7 @@ bool CellEditor::handleListViewMessage(unsigned message) {
 
 bool CellEditor::openEditorsAtCursor() {
   // Where the cursor is now decides the cell; the message's own position is not used.
-  current_ = listView_->cellAt(listView_->toClient(pointer_.cursorPosition()));
+  current_ = listView_->cellAt(listView_->toClient(pointer_->cursorPosition()));
   if (!current_.isCell()) return false;
   const ClientRect rect = listView_->cellRect(current_);
   bool opened = false;

@@ -28,14 +28,16 @@ class CellEditor final : public ListViewMessageHandler {
   // Filter value that matches every row or every column.
   static constexpr int kAny = -1;
 
-  // The cursor is read from pointer when a double-click arrives, not taken from the message.
-  explicit CellEditor(Pointer& pointer) : pointer_(pointer) {}
+  CellEditor() = default;
+  CellEditor(const CellEditor&) = delete;
+  CellEditor& operator=(const CellEditor&) = delete;
   // Gives the list view its own message handling back, so no message reaches a released editor.
   ~CellEditor() override { detach(); }
 
   // Routes listView's messages here. An earlier attachment is undone first and its registrations
-  // dropped: editors must be registered again after every attach.
-  void attach(ListViewCells& listView);
+  // dropped: editors must be registered again after every attach. The cursor is read from pointer
+  // when a double-click arrives, not taken from the message.
+  void attach(ListViewCells& listView, Pointer& pointer);
   // Gives the list view its own handling back, drops every registration and ends any edit
   // without storing it. Does nothing before the first attach.
   void detach();
@@ -69,7 +71,7 @@ class CellEditor final : public ListViewMessageHandler {
   bool openEditorsAtCursor();
   void commitEdit();
 
-  Pointer& pointer_;
+  Pointer* pointer_ = nullptr;
   ListViewCells* listView_ = nullptr;
   std::vector<EditorBinding> bindings_;
   CellAddress current_;

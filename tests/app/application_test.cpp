@@ -3,12 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "app/app_texts.h"
+#include "editing/row_commands.h"
+#include "hotkeytext/editor_callbacks.h"
+#include "platform/fake/fake_combo_editor.h"
+#include "platform/fake/fake_editor_control.h"
+#include "platform/fake/fake_focus.h"
+#include "platform/fake/fake_hotkey_box.h"
 #include "platform/fake/fake_hotkey_window.h"
 #include "platform/fake/fake_input_hooks.h"
+#include "platform/fake/fake_list_view_cells.h"
 #include "platform/fake/memory_text_box.h"
 #include "platform/fake/recording_dialogs.h"
+#include "platform/fake/recording_period_timer.h"
 #include "platform/fake/recording_pointer.h"
+#include "platform/fake/scripted_context_menu.h"
 #include "platform/fake/scripted_message_wait.h"
+#include "platform/window_messages.h"
 #include "test_support.h"
 
 namespace quintrel {
@@ -20,7 +30,26 @@ class ApplicationTest : public ::testing::Test {
  protected:
   fs::path listFile() const { return folder_ / "hotkey.txt"; }
   void created(Application& app) {
-    app.mainWindowCreated({table_, window_, pointer_, wait_, dialogs_, recordBox_, 1});
+    app.mainWindowCreated({table_,
+                           window_,
+                           pointer_,
+                           wait_,
+                           dialogs_,
+                           recordBox_,
+                           1,
+                           cells_,
+                           {&hotkeyBox1_, &hotkeyBox2_},
+                           hotkeyBox2_,
+                           numberEditor_,
+                           hotkeyEditor_,
+                           kindEditor_,
+                           menu_,
+                           timer_});
+  }
+  // A double-click on a cell, with the cursor over it.
+  void doubleClick(CellAddress cell) {
+    pointer_.setCursorPosition(cells_.screenPointOf(cell));
+    cells_.deliver(msg::kWmLButtonDblClk);
   }
 
   test::TempFolder folder_;
@@ -31,6 +60,19 @@ class ApplicationTest : public ::testing::Test {
   RecordingDialogs dialogs_;
   MemoryTextBox recordBox_;
   FakeInputHooks hooks_;
+  FakeFocus focus_;
+  FakeListViewCells cells_{table_, focus_, {50, 150, 50, 50, 80}, {100, 200}};
+  FakeHotkeyBox hotkeyBox1_{
+      "\xC8\xC8\xBC\xFC\xBF\xF2"
+      "1"};  // 热键框1
+  FakeHotkeyBox hotkeyBox2_{
+      "\xC8\xC8\xBC\xFC\xBF\xF2"
+      "2"};  // 热键框2
+  FakeEditorControl numberEditor_{focus_};
+  FakeEditorControl hotkeyEditor_{focus_};
+  FakeComboEditor kindEditor_{{test::kLeftClick, test::kRightClick}};
+  ScriptedContextMenu menu_;
+  RecordingPeriodTimer timer_;
 };
 
 TEST_F(ApplicationTest, FirstStartWithoutFileShowsEmptyTableAndSavesEmptyFile) {
@@ -111,6 +153,87 @@ TEST_F(ApplicationTest, AppliedHotkeysPlayTheirRowsUntilRemoved) {
   EXPECT_TRUE(window_.registrations.empty());
   window_.send(kWmHotkey, 1, 0);
   EXPECT_EQ(pointer_.clicks().size(), 2u);
+}
+
+TEST_F(ApplicationTest, StartUpMakesEntryBoxesAndHidesTheCellEditors) {
+  Application app(listFile(), hooks_);
+  created(app);
+  EXPECT_EQ(hotkeyBox1_.text(), texts::kPressHotkey);
+  EXPECT_EQ(hotkeyBox2_.text(), texts::kPressHotkey);
+  EXPECT_TRUE(hotkeyBox1_.readOnly && hotkeyBox2_.readOnly);
+  EXPECT_FALSE(numberEditor_.visible || hotkeyEditor_.visible || kindEditor_.visible);
+  EXPECT_EQ(numberEditor_.parent, &cells_);
+  EXPECT_EQ(cells_.messageHandler(), &app.cellEditor());
+  // Gone with the window: no message reaches the editor of a window that no longer exists.
+  app.mainWindowDestroyed();
+  EXPECT_EQ(cells_.messageHandler(), nullptr);
+}
+
+TEST_F(ApplicationTest, HotkeyTypedIntoTheTopBoxAddsARowButTheCellBoxAddsNone) {
+  Application app(listFile(), hooks_);
+  created(app);
+  for (HotkeyBoxControl* box : {static_cast<HotkeyBoxControl*>(&hotkeyBox1_),
+                                static_cast<HotkeyBoxControl*>(&hotkeyBox2_)}) {
+    app.hotkeyBoxMessage(*box, msg::kWmKeyDown, 17);   // Ctrl
+    app.hotkeyBoxMessage(*box, msg::kWmKeyDown, 'B');  // completes "Ctrl + B"
+    app.hotkeyBoxMessage(*box, msg::kWmKeyUp, 'B');
+    app.hotkeyBoxMessage(*box, msg::kWmKeyUp, 17);
+    EXPECT_EQ(box->text(), "Ctrl + B");
+  }
+  EXPECT_EQ(test::rowsOf(table_), (test::Rows{{"1", "Ctrl + B", "", "", test::kLeftClick}}));
+}
+
+TEST_F(ApplicationTest, EditedCellsAreStoredAndAnEditedHotkeyIsAppliedByTheTimer) {
+  test::writeBytes(listFile(), "1|F1|10|20|" + test::kLeftClick + "|\r\n");
+  Application app(listFile(), hooks_);
+  created(app);
+
+  doubleClick({0, kColumnX});
+  ASSERT_TRUE(numberEditor_.visible);
+  EXPECT_EQ(numberEditor_.text(), "10");
+  numberEditor_.type("15");
+  app.editorKeyPressed(kEnterKey);  // Enter gives the list the focus, which stores the edit
+  EXPECT_FALSE(numberEditor_.visible);
+  EXPECT_EQ(table_.GetCaption(0, kColumnX), "15");
+
+  doubleClick({0, kColumnKind});
+  EXPECT_EQ(kindEditor_.text(), test::kLeftClick);
+  kindEditor_.selectItem(1);
+  focus_.give(nullptr);  // the combo box has the focus (its fake takes none)
+  cells_.takeFocus();
+  EXPECT_EQ(table_.GetCaption(0, kColumnKind), test::kRightClick);
+
+  doubleClick({0, kColumnHotkey});
+  hotkeyEditor_.type("F2");
+  cells_.deliver(msg::kWmVScroll);  // scrolling stores the edit before the list moves
+  EXPECT_EQ(table_.GetCaption(0, kColumnHotkey), "F2");
+  EXPECT_EQ(timer_.period(), kApplyAfterHotkeyEditMs);
+  EXPECT_TRUE(window_.registrations.empty());
+  app.timerElapsed();
+  EXPECT_EQ(window_.registrations.size(), 1u);
+  EXPECT_EQ(timer_.period(), 0);  // one apply per edit
+
+  // An edit still open when the window closes is stored and saved, not lost.
+  doubleClick({0, kColumnY});
+  numberEditor_.type("99");
+  EXPECT_TRUE(app.closeRequested());
+  EXPECT_EQ(test::readBytes(listFile()), "1|F2|15|99|" + test::kRightClick + "|\r\n");
+}
+
+TEST_F(ApplicationTest, RowMenuDeletesTheSelectedRowsAndReappliesTheHotkeys) {
+  test::writeBytes(listFile(), "1|F1|1|1||\r\n2|F2|2|2||\r\n3|F3|3|3||\r\n");
+  Application app(listFile(), hooks_);
+  created(app);
+  app.applyHotkeyList();
+  table_.select(0, true);
+  table_.select(2, true);
+  menu_.choice = 0;
+  pointer_.setCursorPosition({300, 250});
+  app.listRightClicked();
+  ASSERT_EQ(menu_.shown.size(), 1u);
+  EXPECT_EQ(menu_.shown[0].topLeft, (ScreenPoint{303, 253}));
+  EXPECT_EQ(test::rowsOf(table_), (test::Rows{{"2", "F2", "2", "2", ""}}));
+  ASSERT_EQ(window_.registrations.size(), 1u);
 }
 
 TEST(SaveFailureMessage, NamesTheReasonAndTheSystemError) {

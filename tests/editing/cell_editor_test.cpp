@@ -27,7 +27,7 @@ class CellEditorTest : public ::testing::Test {
                               {"2", "F2", "30", "40", test::kRightClick},
                               {"3", "F3", "50", "60", test::kLeftClick}});
     cells_.takeFocus();
-    editor_.attach(cells_);
+    editor_.attach(cells_, pointer_);
     registerEditor(editBox_, kColumnX);
     registerEditor(editBox_, kColumnY);
     registerEditor(comboBox_, kColumnKind);
@@ -60,7 +60,7 @@ class CellEditorTest : public ::testing::Test {
   RecordingPointer pointer_;
   FakeEditorControl editBox_{focus_};
   FakeEditorControl comboBox_{focus_};
-  CellEditor editor_{pointer_};
+  CellEditor editor_;
 };
 
 TEST_F(CellEditorTest, RegisteringEmbedsAndHidesTheEditors) {
@@ -217,7 +217,7 @@ TEST_F(CellEditorTest, AttachingAgainDropsTheRegistrationsAndDetachGivesTheListV
   MemoryListView otherTable = test::hotkeyListView();
   test::appendRows(otherTable, {{"1", "F9", "1", "2", test::kLeftClick}});
   FakeListViewCells other{otherTable, focus_, {30, 100, 60, 60, 80}, {0, 0}};
-  editor_.attach(other);
+  editor_.attach(other, pointer_);
   EXPECT_EQ(cells_.messageHandler(), nullptr);
   EXPECT_EQ(other.messageHandler(), &editor_);
   pointer_.position = other.screenPointOf({0, kColumnX});
@@ -236,8 +236,8 @@ TEST(CellEditorLifetime, ReleasingTheEditorRemovesItFromTheListView) {
   FakeListViewCells cells{table, focus, {30, 100, 60, 60, 80}, {0, 0}};
   RecordingPointer pointer;
   {
-    CellEditor editor{pointer};
-    editor.attach(cells);
+    CellEditor editor;
+    editor.attach(cells, pointer);
     EXPECT_EQ(cells.messageHandler(), &editor);
   }
   EXPECT_EQ(cells.messageHandler(), nullptr);

@@ -75,8 +75,8 @@ TEST_F(RowCommandsTest, TheMenuOpensBesideTheCursorAndOnlyItsItemDeletes) {
 }
 
 TEST_F(RowCommandsTest, EnterInAnEditorStoresTheEditOtherKeysDoNothing) {
-  CellEditor editor{pointer_};
-  editor.attach(cells_);
+  CellEditor editor;
+  editor.attach(cells_, pointer_);
   FakeEditorControl editBox{focus_};
   editor.addEditor(
       editBox, nullptr, [](EditorControl& box, CellAddress) { return box.text(); },

@@ -204,6 +204,44 @@ TEST_F(MainWindowTest, TabMovesFocusEscapeAndF1DoNothingEnterStaysInTheRecordBox
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// A key as X delivers it: with its keysym, from which the entry boxes read the virtual key.
+void sendKey(QWidget* widget, QEvent::Type type, int key, quint32 keysym,
+             Qt::KeyboardModifiers modifiers) {
+  QKeyEvent event(type, key, modifiers, 0, keysym, 0);
+  QApplication::sendEvent(widget, &event);
+}
+
+TEST_F(MainWindowTest, CtrlTabInTheTopEntryBoxBecomesAHotkeyAndARow) {
+  QApplication::setActiveWindow(window_.get());
+  auto* box = control<QLineEdit>("热键框1");
+  box->setFocus();
+  constexpr quint32 kControlKeysym = 0xffe3, kTabKeysym = 0xff09;
+  sendKey(box, QEvent::KeyPress, Qt::Key_Control, kControlKeysym, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), QStringLiteral("Ctrl + "));
+  EXPECT_EQ(window_->table().GetCount(), 0);
+  sendKey(box, QEvent::KeyPress, Qt::Key_Tab, kTabKeysym, Qt::ControlModifier);
+  EXPECT_EQ(box->text(), QStringLiteral("Ctrl + Tab"));
+  EXPECT_NE(QApplication::focusWidget(), box);  // the box lets go of the keyboard
+  ASSERT_EQ(window_->table().GetCount(), 1);
+  EXPECT_EQ(window_->table().GetCaption(0, 1), "Ctrl + Tab");
+  // Typed characters never change an entry box.
+  box->setFocus();
+  QTest::keyClicks(box, QStringLiteral("xy"));
+  EXPECT_EQ(box->text(), QStringLiteral("Ctrl + Tab"));
+}
+
+TEST_F(MainWindowTest, CellEditorsKeepTheListFileSeparatorsOut) {
+  auto* numberEditor = control<QLineEdit>("编辑框1");
+  numberEditor->show();
+  numberEditor->setFocus();
+  QTest::keyClicks(numberEditor, QStringLiteral("1|2"));
+  EXPECT_EQ(numberEditor->text(), QStringLiteral("12"));
+  QLineEdit* kindText = control<QComboBox>("组合框1")->lineEdit();
+  kindText->clear();
+  QTest::keyClicks(kindText, QStringLiteral("a|b"));
+  EXPECT_EQ(kindText->text(), QStringLiteral("ab"));
+}
+
 TEST_F(MainWindowTest, PressOnTheLinkOpensThePictureModallyBeforeRelease) {
   QString seenName;
   QSize pictureSize;

@@ -67,12 +67,20 @@ MainWindow::MainWindow(Application& app)
   buildControls();
 }
 
-MainWindow::~MainWindow() = default;
+// The program lets go of the controls before they are destroyed, and the controls' events stop
+// reaching it: a focus change while the children go must not call into a half-destroyed window.
+MainWindow::~MainWindow() {
+  app_.mainWindowDestroyed();
+  for (QtHotkeyBox* box : {hotkeyBox1_, hotkeyBox2_}) box->setProcedure(nullptr);
+  qDeleteAll(findChildren<KeyPressedEvent*>());
+  cells_.reset();
+}
 
 void MainWindow::buildControls() {
   auto* hotkeyBox1 = place(new QLineEdit(this), "热键框1", 0, 0, 233, 32, kControlFont);
   hotkeyBox1->setAlignment(Qt::AlignCenter);
   hotkeyBox1->setText(QStringLiteral("请按下热键"));
+  hotkeyBox1_ = new QtHotkeyBox(*hotkeyBox1);
 
   auto* applyButton = place(new QPushButton(QStringLiteral("应用热键列表"), this), "按钮1", 233, 0,
                             80, 32, kControlFont);
@@ -97,17 +105,7 @@ void MainWindow::buildControls() {
   recordBox->setTabChangesFocus(true);  // Tab moves on; Enter stays in the box
   recordBox_ = std::make_unique<QtRecordBox>(*recordBox);
 
-  // The in-place editors: hidden until an edit lays one over a cell.
-  auto* numberEditor = place(new QLineEdit(this), "编辑框1", 8, 80, 80, 20, 0);
-  numberEditor->hide();
-  auto* hotkeyBox2 = place(new QLineEdit(this), "热键框2", 8, 112, 80, 20, kControlFont);
-  hotkeyBox2->setText(QStringLiteral("请按下热键"));
-  hotkeyBox2->hide();
-  auto* kindBox = place(new QComboBox(this), "组合框1", 8, 144, 100, 20, kControlFont);
-  kindBox->setEditable(true);
-  kindBox->addItems({QStringLiteral("左键单击"), QStringLiteral("右键单击")});
-  kindBox->setCurrentIndex(0);
-  kindBox->hide();
+  buildCellEditors();
 
   place(new QLabel(QStringLiteral("本软件免费，如果您在别处花钱购买了此软件，请立即退款！"), this),
         "标签1", 0, 344, 646, 17, kNoticeFont);
@@ -121,11 +119,47 @@ void MainWindow::buildControls() {
   timer_ = new QTimer(this);
   timer_->setObjectName(QStringLiteral("时钟1"));  // period 0: stopped
   connect(timer_, &QTimer::timeout, this, &MainWindow::timerFired);
+  timerPeriod_ = std::make_unique<QtPeriodTimer>(*timer_);
 
   // "右键菜单" is never shown as a menu bar, only as a pop-up over the list.
   popupMenu_ = new QMenu(QStringLiteral("右键菜单"), this);
   popupMenu_->setObjectName(QStringLiteral("右键菜单"));
   popupMenu_->addAction(QStringLiteral("删除选中项"))->setObjectName(QStringLiteral("删除选中项"));
+  rowMenu_ = std::make_unique<QtContextMenu>(*popupMenu_);
+}
+
+// The in-place editors: hidden until an edit lays one over a cell. Each one's key-pressed event
+// sees a key before the control itself, the entry box of "热键框2" included.
+void MainWindow::buildCellEditors() {
+  auto* numberEditor = place(new QLineEdit(this), "编辑框1", 8, 80, 80, 20, 0);
+  numberEditor->hide();
+  keepSeparatorsOut(*numberEditor);
+  numberEditor_ = std::make_unique<QtLineEditEditor>(*numberEditor);
+
+  auto* hotkeyBox2 = place(new QLineEdit(this), "热键框2", 8, 112, 80, 20, kControlFont);
+  hotkeyBox2->setText(QStringLiteral("请按下热键"));
+  hotkeyBox2->hide();
+  hotkeyBox2_ = new QtHotkeyBox(*hotkeyBox2);
+  hotkeyEditor_ = std::make_unique<QtLineEditEditor>(*hotkeyBox2);
+
+  auto* kindBox = place(new QComboBox(this), "组合框1", 8, 144, 100, 20, kControlFont);
+  kindBox->setEditable(true);
+  kindBox->setInsertPolicy(QComboBox::NoInsert);  // Enter stores the cell, it adds no item
+  kindBox->addItems({QStringLiteral("左键单击"), QStringLiteral("右键单击")});
+  kindBox->setCurrentIndex(0);
+  kindBox->hide();
+  keepSeparatorsOut(*kindBox->lineEdit());
+  kindEditor_ = std::make_unique<QtComboEditor>(*kindBox);
+
+  for (QWidget* editor : {static_cast<QWidget*>(numberEditor), static_cast<QWidget*>(hotkeyBox2),
+                          static_cast<QWidget*>(kindBox)}) {
+    new KeyPressedEvent(*editor, [this](int key) { app_.editorKeyPressed(key); });
+  }
+  for (QtHotkeyBox* box : {hotkeyBox1_, hotkeyBox2_}) {
+    box->setProcedure([this](HotkeyBoxControl& target, unsigned message, int key) {
+      return app_.hotkeyBoxMessage(target, message, key);
+    });
+  }
 }
 
 void MainWindow::buildTable() {
@@ -157,19 +191,31 @@ void MainWindow::buildTable() {
     listView_->setColumnWidth(column, columns[column].width);
   }
   table_ = std::make_unique<QtListView>(*model_, *listView_);
+  cells_ = std::make_unique<QtListViewCells>(*listView_, *table_);
+  cells_->setRightClickHandler([this] { app_.listRightClicked(); });
 }
 
 void MainWindow::created() {
   // The window's handle only tells the hooks which program's window this is.
-  app_.mainWindowCreated({*table_, hotkeyWindow_, *pointer_, wait_, dialogs_, *recordBox_,
-                          static_cast<WindowHandle>(winId())});
+  app_.mainWindowCreated({*table_,
+                          hotkeyWindow_,
+                          *pointer_,
+                          wait_,
+                          dialogs_,
+                          *recordBox_,
+                          static_cast<WindowHandle>(winId()),
+                          *cells_,
+                          {hotkeyBox1_, hotkeyBox2_},
+                          *hotkeyBox2_,
+                          *numberEditor_,
+                          *hotkeyEditor_,
+                          *kindEditor_,
+                          *rowMenu_,
+                          *timerPeriod_});
 }
 
 // Each start of "时钟1" gives exactly one apply: it stops itself once it has fired.
-void MainWindow::timerFired() {
-  app_.applyHotkeyList();
-  timer_->stop();
-}
+void MainWindow::timerFired() { app_.timerElapsed(); }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (app_.closeRequested()) {

@@ -16,10 +16,15 @@
 
 #include "app/application.h"
 #include "ui/qt/hotkey_table_model.h"
+#include "ui/qt/qt_context_menu.h"
 #include "ui/qt/qt_dialogs.h"
+#include "ui/qt/qt_editor_controls.h"
+#include "ui/qt/qt_hotkey_box.h"
 #include "ui/qt/qt_hotkey_window.h"
 #include "ui/qt/qt_list_view.h"
+#include "ui/qt/qt_list_view_cells.h"
 #include "ui/qt/qt_message_wait.h"
+#include "ui/qt/qt_period_timer.h"
 #include "ui/qt/qt_record_box.h"
 
 namespace quintrel::qt {
@@ -53,6 +58,7 @@ class MainWindow final : public QWidget {
  private:
   void buildControls();
   void buildTable();
+  void buildCellEditors();
   void openPictureWindow();
   void timerFired();
 
@@ -65,8 +71,16 @@ class MainWindow final : public QWidget {
   HotkeyTableModel* model_ = nullptr;
   QTreeView* listView_ = nullptr;
   std::unique_ptr<QtListView> table_;
+  std::unique_ptr<QtListViewCells> cells_;
+  QtHotkeyBox* hotkeyBox1_ = nullptr;  // owned by its line edit
+  QtHotkeyBox* hotkeyBox2_ = nullptr;
+  std::unique_ptr<QtLineEditEditor> numberEditor_;
+  std::unique_ptr<QtLineEditEditor> hotkeyEditor_;
+  std::unique_ptr<QtComboEditor> kindEditor_;
   QTimer* timer_ = nullptr;
+  std::unique_ptr<QtPeriodTimer> timerPeriod_;
   QMenu* popupMenu_ = nullptr;
+  std::unique_ptr<QtContextMenu> rowMenu_;
   // Dragging by the background when the window manager cannot move the window itself.
   bool dragging_ = false;
   QPoint dragOffset_;
