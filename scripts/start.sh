@@ -32,4 +32,13 @@ TXT
 fi
 echo "Starting quintrel in $here (its list file: $here/hotkey.txt)"
 cd "$here"
-"$program"
+# quintrel closes (and saves) on TERM, INT or HUP. The signals that reach this script go on to it,
+# and the virtual display stays until it has ended: without it, it could not close cleanly.
+"$program" &
+quintrel_pid=$!
+trap 'kill -TERM "$quintrel_pid" 2>/dev/null || true' TERM INT HUP
+status=0
+while kill -0 "$quintrel_pid" 2>/dev/null; do
+  wait "$quintrel_pid" && status=0 || status=$?
+done
+exit "$status"

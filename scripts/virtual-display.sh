@@ -8,7 +8,9 @@ start_virtual_display() {
   for number in $(seq 90 120); do
     [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || break
   done
-  Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/tmp/quintrel-xvfb-$number.log 2>&1 &
+  # A session of its own: Ctrl+C in the terminal must not take the display away from a program
+  # that is still closing on it; the caller stops it.
+  setsid Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >/tmp/quintrel-xvfb-$number.log 2>&1 &
   QUINTREL_XVFB_PID=$!
   export DISPLAY=":$number"
   local tries
